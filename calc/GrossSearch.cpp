@@ -1,0 +1,62 @@
+#include "calc/GrossSearch.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::int64_t LargestGross = 2147483647;
+
+// The step test at the start of a pass, in the 32-bit arithmetic of the fields.
+bool withinHundred(std::int32_t target, std::int32_t lastNet)
+{
+    return Low32(static_cast<std::int64_t>(target) - lastNet) <= 100;
+}
+
+}  // namespace
+
+Extended netCeiling(const TaxYear& y, const WageOptions& o, std::int64_t gross)
+{
+    // Each deduction is bounded from below by its unrounded amount less a crown; the base is at
+    // least the gross, and each tax grows with the base. Above the agreement's limit the route is
+    // always the advance, with or without the credits of a declaration.
+    const Extended g = static_cast<Extended>(gross);
+    Extended deductions = 0;
+    if (o.social) deductions += g * y.SazbaSocZam - 1;
+    if (o.health) deductions += g * y.SazbaZdr / 3 - 1;
+    const Extended basic = std::min<Extended>(g, y.HraniceVyssi) - 1;
+    const Extended higher = std::max<Extended>(0, g - y.HraniceVyssi - 1);
+    Extended tax = basic * 15 / 100;
+    if (o.podepsal) tax = std::max<Extended>(0, tax - o.zvyhDeti - o.slevyCelkem);
+    deductions += tax + higher * y.SazbaVyssi - 1;
+    return g - deductions + 1;
+}
+
+std::optional<std::int32_t> findGross(const TaxYear& y, const WageOptions& o, std::int32_t target, SearchPass p)
+{
+    std::int64_t g = p.candidate;
+    std::int32_t step = p.step;
+    std::int32_t last = p.lastNet;
+    for (;;) {
+        if (g > LargestGross) return std::nullopt;
+        if (withinHundred(target, last)) step = 1;
+        if (step == 10 && g > y.LimitDpp && netCeiling(y, o, g) < static_cast<Extended>(target) - 100) {
+            // Pass over the candidates whose net cannot come within 100 of the target: the ceiling
+            // rises with the gross, so the first that might is found by bisection.
+            std::int64_t lo = 0, hi = (LargestGross - g) / 10 + 1;
+            while (lo + 1 < hi) {
+                std::int64_t mid = (lo + hi) / 2;
+                if (netCeiling(y, o, g + 10 * mid) < static_cast<Extended>(target) - 100)
+                    lo = mid;
+                else
+                    hi = mid;
+            }
+            g += 10 * lo;
+            last = Low32(netWage(y, o, Low32(g)));
+            g += 10;
+            continue;
+        }
+        last = Low32(netWage(y, o, Low32(g)));
+        if (last >= target) return Low32(g);
+        g += step;
+    }
+}

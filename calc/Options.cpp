@@ -1,0 +1,107 @@
+// The rules that tie the option boxes together. Boxes set by code run their own handlers at
+// once, so the rules cascade; each only sets boxes towards a state it then leaves alone.
+#include "model/AmountText.h"
+#include "model/Kalkulajda.h"
+
+namespace {
+
+void setBoth(Control& social, Control& health, bool ticked)
+{
+    social.setTicked(ticked);
+    health.setTicked(ticked);
+}
+
+}  // namespace
+
+bool TKalkulajda::anyChildTicked() const
+{
+    return ChckBxDeti1.ticked() || ChckBxDeti2.ticked() || ChckBxDeti3.ticked() || ChckBxDeti4.ticked();
+}
+
+void TKalkulajda::CHckBPodpisClick(Control& Sender)
+{
+    Podepsal = CHckBPodpis.ticked();
+    if (Podepsal) {
+        CHckBNezdM.setTicked(true);
+        setBoth(ChckBSocAno, ChckBZdrAno, true);
+        for (Control* frame : {&GBNezdanC, &GroupBxDeti})
+            for (int i = 0; i < frame->childCount(); ++i)
+                if (frame->child(i).isTickBox()) frame->child(i).setEnabled(true);
+    } else {
+        // Without a declaration no credit or child counts: clear and lock them, in frame order.
+        for (Control* frame : {&GBNezdanC, &GroupBxDeti})
+            for (int i = 0; i < frame->childCount(); ++i)
+                if (Control& box = frame->child(i); box.isTickBox()) {
+                    box.setTicked(false);
+                    box.setEnabled(false);
+                }
+    }
+    SpoctiTo(Sender);
+}
+
+void TKalkulajda::CheckBxDppClick(Control&)
+{
+    Hruba = StrToIntDef(EdHruba.text(), 0);
+    if (!CheckBxDpp.ticked())
+        // Small-scale work without a declaration pays no insurance.
+        setBoth(ChckBSocAno, ChckBZdrAno, !(Hruba <= LimitMr && !Podepsal));
+    else
+        setBoth(ChckBSocAno, ChckBZdrAno, Hruba > LimitDpp);
+}
+
+void TKalkulajda::ChckBxDetiClick(Control& Sender)
+{
+    // A child's ZTP-P box brings the child's own box with it.
+    const std::pair<Control*, Control*> children[] = {
+        {&ChckBxDeti1, &ChckBxDeti1z}, {&ChckBxDeti2, &ChckBxDeti2z},
+        {&ChckBxDeti3, &ChckBxDeti3z}, {&ChckBxDeti4, &ChckBxDeti4z}};
+    for (auto [plain, ztp] : children)
+        if (ztp->ticked()) plain->setTicked(true);
+    CHckBNezdV.setTicked(anyChildTicked());
+    SpoctiTo(Sender);
+}
+
+void TKalkulajda::CHckBNezdVClick(Control& Sender)
+{
+    CHckBNezdV.setTicked(anyChildTicked());
+    if (!CHckBNezdV.ticked())
+        for (Control* box : {&ChckBxDeti1, &ChckBxDeti2, &ChckBxDeti3, &ChckBxDeti4, &ChckBxDeti1z,
+                             &ChckBxDeti2z, &ChckBxDeti3z, &ChckBxDeti4z})
+            box->setTicked(false);
+    SpoctiTo(Sender);
+}
+
+void TKalkulajda::ChckBxHrzCisClick(Control&)
+{
+    // The field of the active mode is yellow and takes the focus.
+    bool netMode = ChckBxHrzCis.ticked();
+    EdCista.setColour(netMode ? Colour::Yellow : Colour::InfoBk);
+    EdHruba.setColour(netMode ? Colour::InfoBk : Colour::Yellow);
+    (netMode ? EdCista : EdHruba).setFocus();
+}
+
+namespace {
+
+// A click into either amount field switches the mode and clears the figures for new input.
+void clearResults(TKalkulajda& k)
+{
+    k.EdCista.setText("");
+    k.EdHruba.setText("");
+    for (Control* panel : {&k.DanBonus, &k.PDanN, &k.POdpd, &k.PSocialni, &k.PZdravotni, &k.EdCista,
+                           &k.PZakladDane, &k.PCelkemN, &k.EdNaklZam, &k.PojSum, &k.ZPF, &k.SPF, &k.CprBezBon})
+        panel->setText("0");
+}
+
+}  // namespace
+
+void TKalkulajda::EdHrubaClick(Control&)
+{
+    ChckBxHrzCis.setTicked(false);
+    clearResults(*this);
+}
+
+void TKalkulajda::EdCistaClick(Control&)
+{
+    ChckBxHrzCis.setTicked(true);
+    clearResults(*this);
+}

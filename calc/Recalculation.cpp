@@ -1,0 +1,20 @@
+// The recalculation driver: every change on the wage page ends here.
+#include "model/Kalkulajda.h"
+#include "model/NumericEntry.h"
+
+void TKalkulajda::SpoctiTo(Control&)
+{
+    if (CHckBNezdV.ticked()) DanBonus.setText("0");
+    if (ChckBxHrzCis.ticked())
+        HledejHrubou();
+    else
+        SpoctiPojistne();
+    SpoctiSlevy();
+    SpoctiDan();
+    ZobrazVysledky();
+    PadToWidth(EdHruba);
+    PadToWidth(EdCista);
+    // Hands the net wage to the garnishment page; an unchanged text raises nothing there.
+    EdExekCm.setText(EdCista.text());
+    DanBonus.setText(CHckBNezdV.ticked() ? NumText(Bonus) : "0");
+}

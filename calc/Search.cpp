@@ -1,0 +1,52 @@
+// Net to gross on the window: the search and the exit handler of the net field.
+#include "calc/GrossSearch.h"
+#include "model/AmountText.h"
+#include "model/Kalkulajda.h"
+#include "model/NumericEntry.h"
+
+namespace {
+
+// One candidate through the insurance, tax and results steps; returns its net wage.
+std::int32_t tryGross(TKalkulajda& k, std::int64_t gross)
+{
+    k.EdHruba.setText(IntToStr(gross));
+    k.SpoctiPojistne();
+    k.SpoctiDan();
+    k.ZobrazVysledky();
+    return StrToInt(k.TextCista);
+}
+
+}  // namespace
+
+void TKalkulajda::HledejHrubou()
+{
+    if (!ChckBxHrzCis.ticked()) return;
+    const std::int32_t G = StrToIntDef(EdCista.text(), 0);
+    const std::int32_t T = StrToIntDef(EdCista.text(), 0);
+    // The credits depend only on the boxes, not on the gross.
+    SpoctiSlevy();
+    const std::int32_t step = Low32(static_cast<std::int64_t>(T) - 0) <= 100 ? 1 : 10;
+    // The first candidate runs on the window: it may untick the insurance boxes, which nests a
+    // complete search. After it the options stay as they are for every further candidate.
+    const std::int32_t last = tryGross(*this, G);
+    if (last >= T) return;
+    WageOptions o{Podepsal, CheckBxDpp.ticked(), ChckBSocAno.ticked(), ChckBZdrAno.ticked(), ZvyhDeti, SlevyCelkem};
+    std::optional<std::int32_t> gross =
+        findGross(*this, o, T, {static_cast<std::int64_t>(G) + step, step, last});
+    tryGross(*this, gross.value_or(2147483647));
+    if (!gross)
+        platform().message(ApplicationTitle,
+                           "Čistou mzdu " + IntToStr(T) +
+                               " Kč nedává žádná hrubá mzda do 2147483647 Kč, proto je zobrazen výpočet "
+                               "pro tuto nejvyšší hrubou mzdu.",
+                           false);
+}
+
+void TKalkulajda::EditCistaExit(Control&)
+{
+    ChckBxHrzCis.setTicked(true);
+    if (ChckBxHrzCis.ticked()) HledejHrubou();
+    PadToWidth(EdHruba);
+    PadToWidth(EdCista);
+    if (StrToInt(TextDanN) == 0) DanBonus.setText("0");
+}

@@ -1,0 +1,20 @@
+// The tax after credits and the tax bonus of a signed declaration.
+#include <exception>
+
+#include "calc/WageMath.h"
+#include "model/AmountText.h"
+#include "model/Kalkulajda.h"
+
+void TKalkulajda::SpoctiDan()
+{
+    TextDanN = "0";
+    ZakladZobr = ZakladZaokr;
+    try {
+        if (!Podepsal) return;
+        SignedTax s = signedTax(*this, ZakladZakl, DanVyssi, ZvyhDeti, SlevyCelkem);
+        Bonus = s.bonus;
+        TextDanN = IntToStr(s.tax);
+    } catch (const std::exception&) {
+        platform().message(ApplicationTitle, "Jo, je to vyjímka ....", false);
+    }
+}

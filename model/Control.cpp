@@ -1,0 +1,34 @@
+#include "model/Control.h"
+
+#include "model/FormModel.h"
+
+Control::Control(FormModel& form, const ControlRow& row, int index, int parent)
+    : form_(&form), row_(&row), name_(row.name), index_(index), parent_(parent), text_(row.text),
+      ticked_((row.flags & Ticked) != 0), visible_((row.flags & Hidden) == 0),
+      colour_((row.flags & BgYellow) ? Colour::Yellow : (row.flags & BgInfo) ? Colour::InfoBk : Colour::None)
+{
+}
+
+bool Control::focused() const { return &form_->focused() == this; }
+
+void Control::setText(const std::string& text) { form_->writeText(*this, text); }
+
+void Control::setTicked(bool ticked) { form_->writeTick(*this, ticked); }
+
+void Control::setEnabled(bool enabled)
+{
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    form_->notify(*this);
+}
+
+void Control::setColour(Colour colour)
+{
+    if (colour_ == colour) return;
+    colour_ = colour;
+    form_->notify(*this);
+}
+
+void Control::setFocus() { form_->moveFocus(*this, FocusCause::Keyboard); }
+
+Control& Control::child(int i) const { return form_->at(children_.at(static_cast<std::size_t>(i))); }

@@ -1,0 +1,62 @@
+#pragma once
+// One control of the window: its fixed description and its current state.
+
+#include <string>
+#include <vector>
+
+#include "model/ControlTable.h"
+
+class FormModel;
+
+enum class Colour : unsigned char { None, Yellow, InfoBk };
+
+class Control {
+public:
+    Control(FormModel& form, const ControlRow& row, int index, int parent);
+
+    const std::string& name() const { return name_; }
+    Kind kind() const { return row_->kind; }
+    const ControlRow& row() const { return *row_; }
+    int index() const { return index_; }
+    int parent() const { return parent_; }
+    bool isEntry() const { return kind() == Kind::Entry || kind() == Kind::NumericEntry; }
+
+    // Reading never fails and raises nothing.
+    const std::string& text() const { return text_; }
+    bool ticked() const { return ticked_; }
+    bool enabled() const { return enabled_; }
+    bool visible() const { return visible_; }
+    Colour colour() const { return colour_; }
+    bool focused() const;
+
+    // Writes follow the event rules: an entry's change event only when the text differs,
+    // a tick box's click only when its state changes; panels and labels raise nothing.
+    void setText(const std::string& text);
+    void setTicked(bool ticked);
+    void setEnabled(bool enabled);
+    void setColour(Colour colour);
+    void setFocus();
+
+    // The children of a frame: its labels first, then the others, each in creation order.
+    int childCount() const { return static_cast<int>(children_.size()); }
+    Control& child(int i) const;
+    bool isTickBox() const { return kind() == Kind::TickBox; }
+
+    // Caret and selection of an entry, in characters.
+    int selStart = 0;
+    int selLength = 0;
+
+private:
+    friend class FormModel;
+    FormModel* form_;
+    const ControlRow* row_;
+    std::string name_;
+    int index_;
+    int parent_;
+    std::vector<int> children_;
+    std::string text_;
+    bool ticked_;
+    bool enabled_ = true;
+    bool visible_;
+    Colour colour_;
+};

@@ -1,0 +1,87 @@
+#pragma once
+// The window as data: its controls, the focus, the active page, and the rules by which
+// changes raise events. Which handler an event reaches is decided by the subclass.
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "model/Control.h"
+#include "model/Platform.h"
+
+enum class Event : unsigned char { Click, Change, Exit };
+
+// How the focus arrives: from the keyboard (or code) the whole text of an entry is selected,
+// from a mouse press the caret goes after the text.
+enum class FocusCause : unsigned char { Keyboard, Mouse };
+
+// Told of every change, so that a window can mirror the model.
+class FormObserver {
+public:
+    virtual ~FormObserver() = default;
+    virtual void controlChanged(const Control& control) = 0;
+    virtual void focusChanged(const Control& control) = 0;
+    virtual void pageChanged(int page) = 0;
+};
+
+class FormModel {
+public:
+    explicit FormModel(Platform& platform);
+    virtual ~FormModel() = default;
+    FormModel(const FormModel&) = delete;
+    FormModel& operator=(const FormModel&) = delete;
+
+    Control& control(std::string_view name);
+    Control* find(std::string_view name);
+    const std::deque<Control>& controls() const { return controls_; }
+    Control& at(int index) { return controls_[static_cast<std::size_t>(index)]; }
+
+    Platform& platform() { return platform_; }
+    void setObserver(FormObserver* observer) { observer_ = observer; }
+
+    Control& focused() { return at(focus_); }
+    int activePage() const { return activePage_; }
+    int pageOf(const Control& control) const;
+    bool showing(const Control& control) const;
+    bool canFocus(const Control& control) const;
+
+    // The controls that Tab visits on a page, the tab strip first.
+    const std::vector<int>& keyboardOrder(int page);
+
+    // Moves the focus as a focus change requested by code or by the user. The exit event of
+    // the control that loses it comes first; if that handler puts the focus somewhere itself,
+    // this move is abandoned. Returns whether the focus ended on `target`.
+    bool moveFocus(Control& target, FocusCause cause);
+    // Tab (forward) or Shift+Tab, skipping what cannot take the focus, wrapping round.
+    void focusNext(bool forward);
+    // Shows another tab page; the tab strip takes the focus from a control of the old page.
+    // Returns whether the page changed.
+    bool switchPage(int page);
+
+    // The dropped click of a mouse press on a tick box: set while the press moves the focus.
+    Control* pressedTickBox = nullptr;
+
+    void writeText(Control& control, const std::string& text);
+    // A change typed, deleted or pasted by the user: the new text and caret.
+    void userEdit(Control& control, const std::string& text, int caret);
+    void writeTick(Control& control, bool ticked);
+    void notify(const Control& control);
+
+protected:
+    virtual void raise(Control& sender, Event event) = 0;
+
+private:
+    void placeFocus(Control& target, FocusCause cause);
+
+    Platform& platform_;
+    FormObserver* observer_ = nullptr;
+    std::deque<Control> controls_;
+    std::unordered_map<std::string_view, int> byName_;
+    std::vector<int> keyboardOrder_[2];
+    int focus_ = 0;
+    int activePage_ = 0;
+    int exiting_ = -1;
+    unsigned focusRequests_ = 0;
+};

@@ -1,0 +1,104 @@
+#pragma once
+// The one window of the wage calculator, as a model.
+//
+// Every user action is one event on one control; the wiring sends it to a handler of
+// TKalkulajda. Leaving the gross field or clicking an option box runs SpoctiTo: insurance and
+// base, credits, tax, results, padding, then the net wage is handed to the garnishment page,
+// whose own inputs run CiExek. Handlers nest: a handler that sets a box or a text by code runs
+// that control's handler at once, and the outermost run's results stand.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/FormModel.h"
+#include "model/Rounding.h"
+#include "model/TaxYear.h"
+
+inline constexpr const char* ApplicationTitle = "Platomer 2023";
+
+class TKalkulajda : public FormModel, public TaxYear {
+public:
+    explicit TKalkulajda(Platform& platform);
+
+    using Handler = void (TKalkulajda::*)(Control& Sender);
+
+    // Window-wide behaviour.
+    void FormActivate(Control& Sender);
+    // Sees every typed character before the focused control; sets Key to 0 to consume it.
+    void FormKeyPress(Control& Sender, char32_t& Key);
+    void PcHlavChange(Control& Sender);
+    void lWebClick(Control& Sender);
+    void LbrovinaClick(Control& Sender);
+
+    // The year's parameters and their panels.
+    void NastavParametry();
+
+    // Gross to net.
+    void SpoctiTo(Control& Sender);
+    void SpoctiPojistne();
+    void SpoctiSlevy();
+    void SpoctiDan();
+    void ZobrazVysledky();
+
+    // Net to gross.
+    void HledejHrubou();
+    void EditCistaExit(Control& Sender);
+
+    // The option boxes and the two amount fields.
+    void CHckBPodpisClick(Control& Sender);
+    void CheckBxDppClick(Control& Sender);
+    void ChckBxDetiClick(Control& Sender);
+    void CHckBNezdVClick(Control& Sender);
+    void ChckBxHrzCisClick(Control& Sender);
+    void EdHrubaClick(Control& Sender);
+    void EdCistaClick(Control& Sender);
+
+    // Garnishment.
+    void CiExek(Control& Sender);
+    void EdExekCmChange(Control& Sender);
+    void EdExekCmExit(Control& Sender);
+    void EdPonizChange(Control& Sender);
+
+    // Texts of amounts in the user's locale.
+    std::string NumText(Extended value) const;
+
+    // Runs the handler bound to an event, if any.
+    void raise(Control& sender, Event event) override;
+
+    // Calculation state, carried between the steps and between events.
+    bool Podepsal = false;
+    std::int32_t Hruba = 0;
+    std::int32_t SocZam = 0, ZdrZam = 0, SocFir = 0, ZdrFir = 0;
+    std::int32_t ZakladSraz = 0;
+    double DanSrazkova = 0;
+    double ZakladZaokr = 0, ZakladVyssi = 0, DanVyssi = 0, ZakladZakl = 0, DanZakl = 0;
+    std::int32_t ZvyhDeti = 0, SlevyCelkem = 0;
+    double ZakladZobr = 0;
+    double Bonus = 0;
+    std::string TextDanN, TextCista;
+
+    // Garnishment state.
+    double NezabCastka = 0, ZbytekCiste = 0, PrvniTretina = 0, SrazBezOmez = 0;
+    double SrazPrednost = 0, SrazNepr = 0, DruhaTretina = 0, MzdaPoPred = 0, MzdaPoNepr = 0;
+    std::int32_t Ponizeni = 0;
+
+    // The controls the handlers use, by their names.
+    Control &Kalkulajda, &PcHlav;
+    Control &EdHruba, &EdCista, &EdNaklZam, &PZakladDane, &PCelkemN, &POdpd, &PDanN, &PDan20p, &PDan15;
+    Control &DanBonus, &PSocialni, &PZdravotni, &CprBezBon, &ChckBSocAno, &ChckBZdrAno, &ChckBxHrzCis;
+    Control &GBNezdanC, &CHckBNezdM, &CHckBNezdS, &CHckBNezdI, &CHckBNezdP, &CHckBNezdZTP, &CHckBNezdV;
+    Control &GroupBxDeti, &ChckBxDeti1, &ChckBxDeti2, &ChckBxDeti3, &ChckBxDeti4;
+    Control &ChckBxDeti1z, &ChckBxDeti2z, &ChckBxDeti3z, &ChckBxDeti4z;
+    Control &PojSum, &ZPF, &SPF, &CHckBPodpis, &CheckBxDpp;
+    Control &pNezdM, &pNezdS, &pNezdI, &pNezdP, &pNezdztp, &pDite1, &pDite2, &pDite3;
+    Control &pDite1ztp, &pDite2ztp, &pDite3ztp, &p2SazDanod, &pMr;
+    Control &EdExekCm, &EdDeti, &EdPoniz, &pZivMinJ, &pNormBydlo, &pNezabKc, &pSrazBezO;
+    Control &pBezSPrednost, &pBezSNepr, &pMzdaBezP, &pMzdaBezN, &pSoubehPred, &pSoubehNepr, &pMzdaSoub;
+
+private:
+    bool anyChildTicked() const;
+    // The click, change and exit handlers of each control.
+    std::vector<std::array<Handler, 3>> bound_;
+};

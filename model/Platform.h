@@ -1,0 +1,18 @@
+#pragma once
+// The few services the window asks of the desktop. The Qt program supplies the real ones;
+// tests and the replay tool record them.
+
+#include <string>
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // A modal box with one OK button; returns when it is closed. `error` selects the stop icon.
+    virtual void message(const std::string& caption, const std::string& text, bool error) = 0;
+    // The default beep of the system.
+    virtual void beep() = 0;
+    // Asks the desktop to open a web address given as a bare host name.
+    virtual void openAddress(const std::string& address) = 0;
+    // The decimal separator of the user's locale.
+    virtual char decimalSeparator() const = 0;
+};

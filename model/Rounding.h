@@ -1,0 +1,19 @@
+#pragma once
+// Whole-crown rounding. Real arithmetic runs in extended precision (long double on x86-64).
+
+#include <cstdint>
+
+using Extended = long double;
+
+// The extended value nearest to 0.499: adding it before rounding rounds up to whole crowns,
+// subtracting it rounds down.
+inline constexpr Extended Half = 0.499L;
+
+// Nearest integer, a tie going to the even neighbour, as a 64-bit integer.
+std::int64_t Round(Extended value);
+
+// A 32-bit field keeps only the low 32 bits of a 64-bit result.
+std::int32_t Low32(std::int64_t value);
+
+inline std::int64_t RoundUp(Extended value) { return Round(value + Half); }
+inline std::int64_t RoundDown(Extended value) { return Round(value - Half); }

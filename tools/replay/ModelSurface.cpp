@@ -1,0 +1,15 @@
+#include "tools/replay/ModelSurface.h"
+
+ControlState ModelSurface::state(const std::string& name)
+{
+    const Control& c = form_.control(name);
+    ControlState s;
+    s.text = c.text();
+    s.tickBox = c.isTickBox();
+    s.ticked = c.ticked();
+    s.enabled = c.enabled();
+    s.visible = c.visible();
+    s.focused = c.focused();
+    s.background = c.kind() != Kind::NumericEntry ? "-" : c.colour() == Colour::Yellow ? "clYellow" : "clInfoBk";
+    return s;
+}

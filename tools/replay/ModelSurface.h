@@ -1,0 +1,29 @@
+#pragma once
+// The replay surface of the bare model.
+
+#include "model/Kalkulajda.h"
+#include "tools/replay/Surface.h"
+
+class ModelSurface : public Surface {
+public:
+    explicit ModelSurface(TKalkulajda& form) : form_(form), user_(form) {}
+    // Starts the program as a user does: the window receives the focus once.
+    void start() { user_.activate(); }
+
+    void click(const std::string& name) override { user_.click(form_.control(name)); }
+    void clickPage(int page) override { user_.clickPage(page); }
+    void type(char32_t character) override { user_.type(character); }
+    void press(Key key) override { user_.press(key); }
+    void paste(const std::string& text) override { user_.paste(text); }
+    ControlState state(const std::string& name) override;
+    std::string focusName() override { return form_.focused().name(); }
+    bool onHiddenPage(const std::string& name) override
+    {
+        int page = form_.pageOf(form_.control(name));
+        return page >= 0 && page != form_.activePage();
+    }
+
+private:
+    TKalkulajda& form_;
+    UserActions user_;
+};

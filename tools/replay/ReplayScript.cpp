@@ -1,0 +1,100 @@
+#include "tools/replay/ReplayScript.h"
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include "model/EntryText.h"
+
+ReplayScript::ReplayScript(Surface& surface, std::vector<std::string> names, std::ostream& out)
+    : surface_(surface), names_(std::move(names)), out_(out)
+{
+    std::sort(names_.begin(), names_.end());
+}
+
+void ReplayScript::run(std::istream& script)
+{
+    std::string line;
+    for (int number = 1; std::getline(script, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        try {
+            runLine(line);
+        } catch (const ScriptError& e) {
+            throw ScriptError("line " + std::to_string(number) + ": " + e.what());
+        }
+        out_.flush();
+    }
+}
+
+void ReplayScript::requireControl(const std::string& name) const
+{
+    if (!std::binary_search(names_.begin(), names_.end(), name)) throw ScriptError("unknown control '" + name + "'");
+}
+
+std::string ReplayScript::stateLine(const std::string& name)
+{
+    requireControl(name);
+    ControlState s = surface_.state(name);
+    std::string flags;
+    if (s.tickBox && s.ticked) flags += 'T';
+    if (s.enabled) flags += 'E';
+    if (s.visible) flags += 'V';
+    if (s.focused) flags += 'F';
+    return name + '\t' + s.text + '\t' + flags + '\t' + s.background;
+}
+
+void ReplayScript::runLine(const std::string& line)
+{
+    if (line.empty() || line[0] == '#') return;
+    std::size_t blank = line.find(' ');
+    std::string command = line.substr(0, blank);
+    std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
+    std::vector<std::string> words;
+    std::istringstream split(rest);
+    for (std::string w; split >> w;) words.push_back(w);
+
+    static const std::map<std::string, Key> keys{
+        {"Enter", Key::Enter},         {"Tab", Key::Tab},       {"Backtab", Key::Backtab},
+        {"Space", Key::Space},         {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
+        {"Home", Key::Home},           {"End", Key::End},       {"Left", Key::Left},
+        {"Right", Key::Right},         {"CtrlTab", Key::CtrlTab}, {"CtrlShiftTab", Key::CtrlShiftTab}};
+
+    if (command == "click") {
+        if (words.size() != 1) throw ScriptError("click takes one control");
+        requireControl(words[0]);
+        if (surface_.onHiddenPage(words[0])) throw ScriptError("'" + words[0] + "' is on the page that is not shown");
+        surface_.click(words[0]);
+    } else if (command == "page") {
+        if (rest != "0" && rest != "1") throw ScriptError("page takes 0 or 1");
+        surface_.clickPage(rest == "1" ? 1 : 0);
+    } else if (command == "type") {
+        for (char32_t c : toChars(rest)) surface_.type(c);
+    } else if (command == "key") {
+        auto k = keys.find(rest);
+        if (k == keys.end()) throw ScriptError("unknown key '" + rest + "'");
+        surface_.press(k->second);
+    } else if (command == "paste") {
+        surface_.paste(rest);
+    } else if (command == "show") {
+        for (const std::string& name : words) {
+            requireControl(name);
+            ControlState s = surface_.state(name);
+            out_ << name << '=' << (s.tickBox ? (s.ticked ? "1" : "0") : s.text) << '\n';
+        }
+    } else if (command == "focus") {
+        out_ << "focus=" << surface_.focusName() << '\n';
+    } else if (command == "state") {
+        if (words.size() != 1) throw ScriptError("state takes one control");
+        out_ << stateLine(words[0]) << '\n';
+    } else if (command == "dump") {
+        for (const std::string& name : names_) out_ << stateLine(name) << '\n';
+    } else if (command == "geometry") {
+        if (!surface_.hasWindow()) throw ScriptError("geometry needs the real window");
+        for (const std::string& g : surface_.geometry()) out_ << g << '\n';
+    } else if (command == "screenshot") {
+        if (!surface_.hasWindow()) throw ScriptError("screenshot needs the real window");
+        if (!surface_.screenshot(rest)) throw ScriptError("cannot write '" + rest + "'");
+    } else {
+        throw ScriptError("unknown command '" + command + "'");
+    }
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The replay tool's default mode: the same script on the real window, offscreen.
+
+#include <istream>
+#include <string>
+#include <vector>
+
+int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names);

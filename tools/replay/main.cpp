@@ -1,0 +1,68 @@
+// platomer-replay: drives the program from a script like a user, on the real window
+// (offscreen) or with --model on the bare model; both print the same.
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "tools/replay/ModelSurface.h"
+#include "tools/replay/RecordingPlatform.h"
+#include "tools/replay/ReplayScript.h"
+#include "tools/replay/WindowMode.h"
+
+namespace {
+
+std::vector<std::string> controlNames()
+{
+    std::vector<std::string> names;
+    for (const ControlRow& row : controlTable())
+        if (row.kind != Kind::Window) names.emplace_back(row.name);
+    return names;
+}
+
+int runModel(std::istream& script, char separator)
+{
+    RecordingPlatform platform(std::cout, separator);
+    TKalkulajda form(platform);
+    ModelSurface surface(form);
+    surface.start();
+    ReplayScript(surface, controlNames(), std::cout).run(script);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    bool model = false;
+    char separator = ',';
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--model") {
+            model = true;
+        } else if (arg == "--separator" && i + 1 < argc && std::string(argv[i + 1]).size() == 1) {
+            separator = argv[++i][0];
+        } else if (!arg.empty() && arg[0] != '-' && path.empty()) {
+            path = arg;
+        } else {
+            std::cerr << "usage: platomer-replay [--model] [--separator C] [SCRIPT]\n";
+            return 2;
+        }
+    }
+    std::ifstream file;
+    if (!path.empty()) {
+        file.open(path);
+        if (!file) {
+            std::cerr << "platomer-replay: cannot read " << path << '\n';
+            return 2;
+        }
+    }
+    std::istream& script = path.empty() ? std::cin : file;
+    try {
+        return model ? runModel(script, separator) : runWindow(argc, argv, script, separator, controlNames());
+    } catch (const ScriptError& e) {
+        std::cout.flush();
+        std::cerr << "platomer-replay: " << e.what() << '\n';
+        return 2;
+    }
+}
