@@ -1,0 +1,23 @@
+#pragma once
+// Creates the widgets of the window from the control table and the look table: one widget per
+// control, named after it, at its place and size. The widgets only show; input is the binding's.
+
+#include <string>
+#include <unordered_map>
+
+class QWidget;
+class QTabWidget;
+class FormModel;
+
+struct BuiltWindow {
+    QWidget* window = nullptr;   // the top-level window, client area 604 x 521
+    QTabWidget* tabs = nullptr;  // PcHlav; its tab bar is the control that takes the focus
+    // Every control of the table except the window itself, by its name. Kinds map to:
+    // PageControl -> the QTabWidget, Page -> its page widget, GroupBox -> QGroupBox,
+    // Panel -> QFrame, Label -> QLabel, Display -> DisplayPanel, TickBox -> TickBox (a QCheckBox),
+    // Entry -> QLineEdit, NumericEntry -> MaskeditCis (a QLineEdit).
+    std::unordered_map<std::string, QWidget*> widgets;
+};
+
+// Builds the window for the model's controls with their current texts, ticks and states.
+BuiltWindow buildWindow(const FormModel& form);
