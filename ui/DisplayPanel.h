@@ -1,0 +1,20 @@
+#pragma once
+// A bevelled read-only panel whose text is drawn right-aligned; a text too long for the panel is
+// cut at the left. text() returns exactly the text last set.
+
+#include <QFrame>
+#include <QString>
+
+class DisplayPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit DisplayPanel(QWidget* parent = nullptr);
+    void setText(const QString& text);
+    QString text() const { return text_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+};
