@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds in release mode and runs the benchmarks of the net-to-gross search.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh build-release -DCMAKE_BUILD_TYPE=Release
+build-release/bench/search_bench "$@"
