@@ -52,9 +52,10 @@ void TKalkulajda::CheckBxDppClick(Control&)
 void TKalkulajda::ChckBxDetiClick(Control& Sender)
 {
     // A child's ZTP-P box brings the child's own box with it.
-    const std::pair<Control*, Control*> children[] = {
-        {&ChckBxDeti1, &ChckBxDeti1z}, {&ChckBxDeti2, &ChckBxDeti2z},
-        {&ChckBxDeti3, &ChckBxDeti3z}, {&ChckBxDeti4, &ChckBxDeti4z}};
+    const std::pair<Control*, Control*> children[] = {{&ChckBxDeti1, &ChckBxDeti1z},
+                                                      {&ChckBxDeti2, &ChckBxDeti2z},
+                                                      {&ChckBxDeti3, &ChckBxDeti3z},
+                                                      {&ChckBxDeti4, &ChckBxDeti4z}};
     for (auto [plain, ztp] : children)
         if (ztp->ticked()) plain->setTicked(true);
     CHckBNezdV.setTicked(anyChildTicked());
@@ -65,8 +66,8 @@ void TKalkulajda::CHckBNezdVClick(Control& Sender)
 {
     CHckBNezdV.setTicked(anyChildTicked());
     if (!CHckBNezdV.ticked())
-        for (Control* box : {&ChckBxDeti1, &ChckBxDeti2, &ChckBxDeti3, &ChckBxDeti4, &ChckBxDeti1z,
-                             &ChckBxDeti2z, &ChckBxDeti3z, &ChckBxDeti4z})
+        for (Control* box : {&ChckBxDeti1, &ChckBxDeti2, &ChckBxDeti3, &ChckBxDeti4, &ChckBxDeti1z, &ChckBxDeti2z,
+                             &ChckBxDeti3z, &ChckBxDeti4z})
             box->setTicked(false);
     SpoctiTo(Sender);
 }
@@ -87,8 +88,8 @@ void clearResults(TKalkulajda& k)
 {
     k.EdCista.setText("");
     k.EdHruba.setText("");
-    for (Control* panel : {&k.DanBonus, &k.PDanN, &k.POdpd, &k.PSocialni, &k.PZdravotni, &k.EdCista,
-                           &k.PZakladDane, &k.PCelkemN, &k.EdNaklZam, &k.PojSum, &k.ZPF, &k.SPF, &k.CprBezBon})
+    for (Control* panel : {&k.DanBonus, &k.PDanN, &k.POdpd, &k.PSocialni, &k.PZdravotni, &k.EdCista, &k.PZakladDane,
+                           &k.PCelkemN, &k.EdNaklZam, &k.PojSum, &k.ZPF, &k.SPF, &k.CprBezBon})
         panel->setText("0");
 }
 

@@ -13,9 +13,7 @@ void TKalkulajda::ZobrazVysledky()
     DanBonus.setText(CHckBNezdV.ticked() ? NumText(Bonus) : "0");
     POdpd.setText(NumText(ZvyhDeti));
     switch (taxRoute(*this, Podepsal, CheckBxDpp.ticked(), Hruba)) {
-    case Route::Signed:
-        PZakladDane.setText(NumText(ZakladZobr));
-        break;
+    case Route::Signed: PZakladDane.setText(NumText(ZakladZobr)); break;
     case Route::Withholding:
         PDan15.setText(NumText(DanSrazkova));
         PZakladDane.setText(IntToStr(ZakladSraz));
@@ -28,8 +26,8 @@ void TKalkulajda::ZobrazVysledky()
     if (!CHckBNezdV.ticked()) Bonus = 0;
 
     // The net wage subtracts exactly the whole-crown taxes the panels show.
-    std::int64_t taxes = static_cast<std::int64_t>(StrToInt(TextDanN)) + StrToInt(PDan20p.text()) +
-                         StrToInt(PDan15.text());
+    std::int64_t taxes =
+        static_cast<std::int64_t>(StrToInt(TextDanN)) + StrToInt(PDan20p.text()) + StrToInt(PDan15.text());
     std::int64_t net = static_cast<std::int64_t>(Hruba) - taxes - SocZam - ZdrZam;
     TextCista = IntToStr(net);
     EdCista.setText(TextCista);

@@ -31,8 +31,7 @@ void TKalkulajda::HledejHrubou()
     const std::int32_t last = tryGross(*this, G);
     if (last >= T) return;
     WageOptions o{Podepsal, CheckBxDpp.ticked(), ChckBSocAno.ticked(), ChckBZdrAno.ticked(), ZvyhDeti, SlevyCelkem};
-    std::optional<std::int32_t> gross =
-        findGross(*this, o, T, {static_cast<std::int64_t>(G) + step, step, last});
+    std::optional<std::int32_t> gross = findGross(*this, o, T, {static_cast<std::int64_t>(G) + step, step, last});
     tryGross(*this, gross.value_or(2147483647));
     if (!gross)
         platform().message(ApplicationTitle,

@@ -23,7 +23,8 @@ std::string FloatToStr(long double value, char decimalSeparator)
             ++i;
             if (text[i] == '-') result += '-';
             ++i;
-            while (i + 1 < text.size() && text[i] == '0') ++i;
+            while (i + 1 < text.size() && text[i] == '0')
+                ++i;
             result += text.substr(i);
             break;
         } else {
@@ -38,9 +39,12 @@ namespace {
 int digitValue(char c, int base)
 {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -49,7 +53,8 @@ int digitValue(char c, int base)
 std::optional<std::int32_t> TryStrToInt(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     int base = 10;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {

@@ -3,9 +3,17 @@
 #include "model/FormModel.h"
 
 Control::Control(FormModel& form, const ControlRow& row, int index, int parent)
-    : form_(&form), row_(&row), name_(row.name), index_(index), parent_(parent), text_(row.text),
-      ticked_((row.flags & Ticked) != 0), visible_((row.flags & Hidden) == 0),
-      colour_((row.flags & BgYellow) ? Colour::Yellow : (row.flags & BgInfo) ? Colour::InfoBk : Colour::None)
+    : form_(&form),
+      row_(&row),
+      name_(row.name),
+      index_(index),
+      parent_(parent),
+      text_(row.text),
+      ticked_((row.flags & Ticked) != 0),
+      visible_((row.flags & Hidden) == 0),
+      colour_((row.flags & BgYellow) ? Colour::Yellow
+              : (row.flags & BgInfo) ? Colour::InfoBk
+                                     : Colour::None)
 {
 }
 

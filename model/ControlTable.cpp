@@ -4,7 +4,8 @@
 
 #include "Publisher.h"
 
-const std::vector<ControlRow>& controlTable() {
+const std::vector<ControlRow>& controlTable()
+{
     static const std::vector<ControlRow> rows{
         // Window and its two-tab page set
         {"Kalkulajda", Kind::Window, "", "Mzdové výpočty", 0, 0, 604, 521, -1, 0},

@@ -19,18 +19,18 @@ enum class Kind : std::uint8_t {
 };
 
 enum ControlFlag : unsigned {
-    Ticked = 1u,     // tick box starts ticked
-    Hidden = 2u,     // control starts invisible
-    TabStop = 4u,    // container panel that the keyboard order stops on
-    BgYellow = 8u,   // amount field starts with the yellow background
-    BgInfo = 16u,    // amount field starts with the tooltip background
+    Ticked = 1u,    // tick box starts ticked
+    Hidden = 2u,    // control starts invisible
+    TabStop = 4u,   // container panel that the keyboard order stops on
+    BgYellow = 8u,  // amount field starts with the yellow background
+    BgInfo = 16u,   // amount field starts with the tooltip background
 };
 
 struct ControlRow {
     const char* name;
     Kind kind;
-    const char* parent;  // "" for the window itself
-    const char* text;    // caption of a label, panel, frame, tick box or page; start text of an entry
+    const char* parent;            // "" for the window itself
+    const char* text;              // caption of a label, panel, frame, tick box or page; start text of an entry
     int left, top, width, height;  // 96-dpi pixels, relative to the parent's inside area
     int tabOrder;                  // -1 for controls without one (labels)
     unsigned flags;

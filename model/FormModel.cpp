@@ -129,7 +129,8 @@ void FormModel::focusNext(bool forward)
     auto it = std::find(order.begin(), order.end(), focus_);
     std::size_t pos = it == order.end() ? 0 : static_cast<std::size_t>(it - order.begin());
     for (std::size_t step = 1; step <= order.size(); ++step) {
-        std::size_t next = forward ? (pos + step) % order.size() : (pos + order.size() - step % order.size()) % order.size();
+        std::size_t next =
+            forward ? (pos + step) % order.size() : (pos + order.size() - step % order.size()) % order.size();
         Control& candidate = at(order[next]);
         if (canFocus(candidate)) {
             moveFocus(candidate, FocusCause::Keyboard);

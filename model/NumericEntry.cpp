@@ -12,7 +12,10 @@ void PadToWidth(Control& field)
     int length = textLength(field.text());
     // The correction by length: longer numbers get fewer blanks, nine characters none.
     int correction = 0;
-    if (length == 3) correction = -1;
-    else if (length >= 5 && length <= 9) correction = length - 4;
-    for (int n = length + correction; n <= 12; ++n) field.setText(" " + field.text());
+    if (length == 3)
+        correction = -1;
+    else if (length >= 5 && length <= 9)
+        correction = length - 4;
+    for (int n = length + correction; n <= 12; ++n)
+        field.setText(" " + field.text());
 }

@@ -51,13 +51,15 @@ void ReplayScript::runLine(const std::string& line)
     std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
     std::vector<std::string> words;
     std::istringstream split(rest);
-    for (std::string w; split >> w;) words.push_back(w);
+    for (std::string w; split >> w;)
+        words.push_back(w);
 
-    static const std::map<std::string, Key> keys{
-        {"Enter", Key::Enter},         {"Tab", Key::Tab},       {"Backtab", Key::Backtab},
-        {"Space", Key::Space},         {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
-        {"Home", Key::Home},           {"End", Key::End},       {"Left", Key::Left},
-        {"Right", Key::Right},         {"CtrlTab", Key::CtrlTab}, {"CtrlShiftTab", Key::CtrlShiftTab}};
+    static const std::map<std::string, Key> keys{{"Enter", Key::Enter},         {"Tab", Key::Tab},
+                                                 {"Backtab", Key::Backtab},     {"Space", Key::Space},
+                                                 {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
+                                                 {"Home", Key::Home},           {"End", Key::End},
+                                                 {"Left", Key::Left},           {"Right", Key::Right},
+                                                 {"CtrlTab", Key::CtrlTab},     {"CtrlShiftTab", Key::CtrlShiftTab}};
 
     if (command == "click") {
         if (words.size() != 1) throw ScriptError("click takes one control");
@@ -68,7 +70,8 @@ void ReplayScript::runLine(const std::string& line)
         if (rest != "0" && rest != "1") throw ScriptError("page takes 0 or 1");
         surface_.clickPage(rest == "1" ? 1 : 0);
     } else if (command == "type") {
-        for (char32_t c : toChars(rest)) surface_.type(c);
+        for (char32_t c : toChars(rest))
+            surface_.type(c);
     } else if (command == "key") {
         auto k = keys.find(rest);
         if (k == keys.end()) throw ScriptError("unknown key '" + rest + "'");
@@ -87,10 +90,12 @@ void ReplayScript::runLine(const std::string& line)
         if (words.size() != 1) throw ScriptError("state takes one control");
         out_ << stateLine(words[0]) << '\n';
     } else if (command == "dump") {
-        for (const std::string& name : names_) out_ << stateLine(name) << '\n';
+        for (const std::string& name : names_)
+            out_ << stateLine(name) << '\n';
     } else if (command == "geometry") {
         if (!surface_.hasWindow()) throw ScriptError("geometry needs the real window");
-        for (const std::string& g : surface_.geometry()) out_ << g << '\n';
+        for (const std::string& g : surface_.geometry())
+            out_ << g << '\n';
     } else if (command == "screenshot") {
         if (!surface_.hasWindow()) throw ScriptError("screenshot needs the real window");
         if (!surface_.screenshot(rest)) throw ScriptError("cannot write '" + rest + "'");
