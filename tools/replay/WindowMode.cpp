@@ -1,0 +1,233 @@
+// The replay on the real window, offscreen: every action is a real mouse or key event that goes
+// through the binding, and every state is read back from the widgets.
+#include "tools/replay/WindowMode.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "tools/replay/RecordingPlatform.h"
+#include "tools/replay/ReplayScript.h"
+#include "ui/Binding.h"
+#include "ui/DisplayPanel.h"
+#include "ui/FieldColour.h"
+
+namespace {
+
+class WindowSurface : public Surface {
+public:
+    WindowSurface(TKalkulajda& form, Binding& binding) : form_(form), binding_(binding) {}
+
+    void click(const std::string& name) override
+    {
+        QWidget* widget = widget_(name);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        settle();
+    }
+
+    void clickPage(int page) override
+    {
+        QTabBar* strip = tabs()->tabBar();
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(page).center());
+        settle();
+    }
+
+    void type(char32_t character) override
+    {
+        const QString text = QString::fromUcs4(&character, 1);
+        Qt::Key code = Qt::Key_unknown;
+        if (character == '\t')
+            code = Qt::Key_Tab;
+        else if (character == ' ')
+            code = Qt::Key_Space;
+        else if (character < 0x10000 && QChar(character).isPrint())
+            code = static_cast<Qt::Key>(QChar(character).toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, keyTarget(), code, text, Qt::NoModifier);
+        settle();
+    }
+
+    void press(Key key) override
+    {
+        Qt::Key code = Qt::Key_unknown;
+        Qt::KeyboardModifiers modifiers;
+        switch (key) {
+        case Key::Enter: code = Qt::Key_Return; break;
+        case Key::Tab: code = Qt::Key_Tab; break;
+        case Key::Backtab: code = Qt::Key_Backtab, modifiers = Qt::ShiftModifier; break;
+        case Key::Space: code = Qt::Key_Space; break;
+        case Key::Backspace: code = Qt::Key_Backspace; break;
+        case Key::Delete: code = Qt::Key_Delete; break;
+        case Key::Home: code = Qt::Key_Home; break;
+        case Key::End: code = Qt::Key_End; break;
+        case Key::Left: code = Qt::Key_Left; break;
+        case Key::Right: code = Qt::Key_Right; break;
+        case Key::CtrlTab: code = Qt::Key_Tab, modifiers = Qt::ControlModifier; break;
+        case Key::CtrlShiftTab: code = Qt::Key_Backtab, modifiers = Qt::ControlModifier | Qt::ShiftModifier; break;
+        }
+        QTest::keyClick(keyTarget(), code, modifiers);
+        settle();
+    }
+
+    // The clipboard holds the text; the focused entry's context menu pastes it.
+    void paste(const std::string& text) override
+    {
+        QApplication::clipboard()->setText(QString::fromStdString(text));
+        QWidget* target = keyTarget();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, target->rect().center(),
+                                  target->mapToGlobal(target->rect().center()));
+        QApplication::sendEvent(target, &request);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        QAction* action = menu->findChild<QAction*>("paste");
+        // As a click on the item does: the menu closes, then the action runs.
+        menu->close();
+        if (action) action->trigger();
+        settle();
+    }
+
+    ControlState state(const std::string& name) override
+    {
+        const Control& control = form_.control(name);
+        QWidget* widget = widget_(name);
+        ControlState s;
+        s.text = text(control, widget);
+        if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            s.tickBox = true;
+            s.ticked = box->isChecked();
+        }
+        s.enabled = widget->isEnabled();
+        if (control.kind() == Kind::Page)
+            s.visible = tabs()->isTabVisible(tabs()->indexOf(widget));
+        else
+            s.visible = !widget->isHidden();
+        s.focused = focusName() == name;
+        s.background = control.kind() == Kind::NumericEntry ? colourName(fieldColour(*widget)) : "-";
+        return s;
+    }
+
+    std::string focusName() override
+    {
+        Control* control = binding_.mirror().controlOf(QApplication::focusWidget());
+        return control ? control->name() : std::string();
+    }
+
+    bool onHiddenPage(const std::string& name) override
+    {
+        QWidget* widget = widget_(name);
+        for (int page = 0; page < tabs()->count(); ++page)
+            if (tabs()->widget(page)->isAncestorOf(widget) || tabs()->widget(page) == widget)
+                return page != tabs()->currentIndex();
+        return false;
+    }
+
+    bool hasWindow() const override { return true; }
+
+    // Each control's place relative to the inside of its parent, as the control table gives it.
+    std::vector<std::string> geometry() override
+    {
+        std::vector<std::string> lines;
+        for (const ControlRow& row : controlTable()) {
+            if (row.kind == Kind::Window) continue;
+            QWidget* widget = widget_(row.name);
+            QWidget* parent = std::string(row.parent) == "Kalkulajda" ? window() : widget_(row.parent);
+            const QPoint at = widget->mapTo(parent, QPoint(0, 0));
+            lines.push_back(std::string(row.name) + '\t' + row.parent + '\t' + std::to_string(at.x()) + '\t' +
+                            std::to_string(at.y()) + '\t' + std::to_string(widget->width()) + '\t' +
+                            std::to_string(widget->height()));
+        }
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
+
+    bool screenshot(const std::string& file) override { return window()->grab().save(QString::fromStdString(file), "PNG"); }
+
+private:
+    QWidget* window() const { return binding_.mirror().window().window; }
+    QTabWidget* tabs() const { return binding_.mirror().window().tabs; }
+    QWidget* widget_(const std::string& name) const { return binding_.mirror().window().widgets.at(name); }
+
+    QWidget* keyTarget() const
+    {
+        QWidget* focused = QApplication::focusWidget();
+        return focused ? focused : window();
+    }
+
+    std::string text(const Control& control, QWidget* widget) const
+    {
+        QString shown;
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            shown = edit->text();
+        else if (auto* panel = qobject_cast<DisplayPanel*>(widget))
+            shown = panel->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            shown = label->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            shown = group->title();
+        else if (auto* box = qobject_cast<QCheckBox*>(widget))
+            shown = box->text();
+        else if (control.kind() == Kind::Page)
+            shown = tabs()->tabText(tabs()->indexOf(widget));
+        return shown.toStdString();
+    }
+
+    // Lets posted events (a closed menu's deletion, focus changes) happen before the next line.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    TKalkulajda& form_;
+    Binding& binding_;
+};
+
+QtMessageHandler qtMessages = nullptr;
+
+// The offscreen platform says that it cannot raise or grab for a popup menu; that is no fault of
+// the script and would mix into the replay's output.
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith("This plugin does not support")) return;
+    if (qtMessages) qtMessages(type, context, message);
+}
+
+}  // namespace
+
+int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names)
+{
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt warns on stderr without a runtime directory, which would mix into the replay's output.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        const std::string runtime = "/tmp/platomer-replay-" + std::to_string(getuid());
+        mkdir(runtime.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    }
+    qtMessages = qInstallMessageHandler(quietOffscreen);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+    RecordingPlatform platform(std::cout, separator);
+    TKalkulajda form(platform);
+    BuiltWindow built = buildWindow(form);
+    Binding binding(form, built);
+    built.window->show();
+    // The one activation: the window becomes the active window and the binding runs the model's.
+    built.window->activateWindow();
+    if (!QTest::qWaitForWindowActive(built.window)) {
+        std::cerr << "platomer-replay: the window did not become active\n";
+        return 2;
+    }
+    binding.start();
+    QCoreApplication::processEvents();
+    WindowSurface surface(form, binding);
+    ReplayScript(surface, names, std::cout).run(script);
+    return 0;
+}

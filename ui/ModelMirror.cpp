@@ -1,0 +1,141 @@
+#include "ui/ModelMirror.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "ui/DisplayPanel.h"
+#include "ui/FieldColour.h"
+#include "ui/TickBox.h"
+
+namespace {
+
+// The model counts characters, QLineEdit counts UTF-16 units.
+int utf16Offset(const QString& text, int characters)
+{
+    int offset = 0;
+    for (int i = 0; i < characters && offset < text.size(); ++i)
+        offset += text.at(offset).isHighSurrogate() && offset + 1 < text.size() ? 2 : 1;
+    return offset;
+}
+
+}  // namespace
+
+ModelMirror::ModelMirror(FormModel& form, const BuiltWindow& window) : form_(form), window_(window)
+{
+    for (const auto& [name, widget] : window_.widgets) controls_.emplace(widget, form_.control(name).index());
+    controls_.emplace(window_.tabs->tabBar(), form_.control("PcHlav").index());
+}
+
+QWidget* ModelMirror::widgetOf(const Control& control) const
+{
+    if (control.kind() == Kind::PageControl) return window_.tabs->tabBar();
+    if (control.kind() == Kind::Window) return window_.window;
+    auto it = window_.widgets.find(control.name());
+    return it == window_.widgets.end() ? nullptr : it->second;
+}
+
+Control* ModelMirror::controlOf(const QWidget* widget) const
+{
+    for (; widget; widget = widget->parentWidget()) {
+        auto it = controls_.find(widget);
+        if (it != controls_.end()) return &form_.at(it->second);
+        if (widget == window_.window) return nullptr;
+    }
+    return nullptr;
+}
+
+void ModelMirror::showSelection(const Control& control)
+{
+    auto* edit = qobject_cast<QLineEdit*>(widgetOf(control));
+    if (!edit) return;
+    QSignalBlocker block(edit);
+    const QString text = edit->text();
+    const int start = utf16Offset(text, control.selStart);
+    if (control.selLength > 0)
+        edit->setSelection(start, utf16Offset(text, control.selStart + control.selLength) - start);
+    else
+        edit->setCursorPosition(start);
+}
+
+void ModelMirror::controlChanged(const Control& control)
+{
+    QWidget* widget = widgetOf(control);
+    if (!widget || control.kind() == Kind::PageControl) return;
+    QSignalBlocker block(widget);
+    const QString text = QString::fromStdString(control.text());
+    switch (control.kind()) {
+    case Kind::Entry:
+    case Kind::NumericEntry: {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        if (edit->text() != text) edit->setText(text);
+        showSelection(control);
+        if (control.colour() != Colour::None && fieldColour(*edit) != control.colour())
+            setFieldColour(*edit, control.colour());
+        break;
+    }
+    case Kind::TickBox: {
+        auto* box = static_cast<QCheckBox*>(widget);
+        if (box->text() != text) box->setText(text);
+        if (box->isChecked() != control.ticked()) box->setChecked(control.ticked());
+        break;
+    }
+    case Kind::Display:
+        if (auto* panel = qobject_cast<DisplayPanel*>(widget); panel && panel->text() != text) panel->setText(text);
+        break;
+    case Kind::Label:
+        if (auto* label = qobject_cast<QLabel*>(widget); label && label->text() != text) label->setText(text);
+        break;
+    case Kind::GroupBox:
+        if (auto* group = qobject_cast<QGroupBox*>(widget); group && group->title() != text) group->setTitle(text);
+        break;
+    case Kind::Page: {
+        const int index = window_.tabs->indexOf(widget);
+        if (index >= 0 && window_.tabs->tabText(index) != text) window_.tabs->setTabText(index, text);
+        if (index >= 0 && window_.tabs->isTabVisible(index) != control.visible())
+            window_.tabs->setTabVisible(index, control.visible());
+        if (widget->isEnabled() != control.enabled()) widget->setEnabled(control.enabled());
+        return;  // the page control shows and hides its pages itself
+    }
+    default: break;
+    }
+    if (widget->isEnabled() != control.enabled()) widget->setEnabled(control.enabled());
+    if (widget->isHidden() == control.visible()) widget->setVisible(control.visible());
+}
+
+void ModelMirror::focusChanged(const Control& control)
+{
+    controlChanged(control);
+    assertFocus();
+}
+
+void ModelMirror::pageChanged(int page)
+{
+    if (window_.tabs->currentIndex() == page) return;
+    QSignalBlocker block(window_.tabs);
+    window_.tabs->setCurrentIndex(page);
+}
+
+void ModelMirror::assertFocus()
+{
+    Control& focused = form_.focused();
+    QWidget* widget = widgetOf(focused);
+    if (!widget) return;
+    QWidget* top = window_.window;
+    if (top->focusWidget() != widget || (top->isActiveWindow() && QApplication::focusWidget() != widget)) {
+        // A widget that Qt cannot focus (hidden or disabled) keeps the window's focus where it is.
+        if (widget->isEnabled() && !widget->isHidden()) widget->setFocus(Qt::OtherFocusReason);
+    }
+    showSelection(focused);
+}
+
+void ModelMirror::mirrorAll()
+{
+    for (const Control& control : form_.controls()) controlChanged(control);
+    pageChanged(form_.activePage());
+    assertFocus();
+}
