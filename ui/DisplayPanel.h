@@ -2,10 +2,11 @@
 // A bevelled read-only panel whose text is drawn right-aligned; a text too long for the panel is
 // cut at the left. text() returns exactly the text last set.
 
-#include <QFrame>
 #include <QString>
 
-class DisplayPanel : public QFrame {
+#include "ui/BevelFrame.h"
+
+class DisplayPanel : public BevelFrame {
     Q_OBJECT
 public:
     explicit DisplayPanel(QWidget* parent = nullptr);

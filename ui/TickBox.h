@@ -8,10 +8,16 @@ class TickBox : public QCheckBox {
     Q_OBJECT
 public:
     TickBox(const QString& caption, bool captionLeft, QWidget* parent = nullptr);
+    bool captionLeft() const { return captionLeft_; }
+    // Where the square is drawn.
+    QRect squareRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The whole rectangle, caption included, takes a click.
     bool hitButton(const QPoint& pos) const override;
+    // A click or the space bar leaves the tick as it is.
+    void nextCheckState() override;
 
 private:
     bool captionLeft_;

@@ -1,0 +1,54 @@
+// Platomer 2023: starts the toolkit, builds the calculator window and runs until it is closed.
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/QtPlatform.h"
+#include "model/UserActions.h"
+#include "ui/WidgetFactory.h"
+#include "ui/WindowIcon.h"
+
+namespace {
+
+bool set(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+// The toolkit aborts when it finds no display; say so in plain words instead.
+bool displayAvailable() { return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"); }
+
+void centreOnScreen(QWidget& window)
+{
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.center() - window.rect().center());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!displayAvailable()) {
+        std::cerr << "platomer: není k dispozici žádný displej (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny); "
+                     "spusťte program v grafickém prostředí, nebo bez něj příkazem: xvfb-run platomer\n";
+        return 1;
+    }
+    QApplication app(argc, argv);
+    // Only the name: a display name would be appended to the window's caption.
+    QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+
+    QtPlatform platform;
+    TKalkulajda form(platform);
+    BuiltWindow built = buildWindow(form);
+    platform.setOwner(built.window);
+    built.window->setWindowIcon(windowIcon());
+    UserActions actions(form);
+
+    centreOnScreen(*built.window);
+    built.window->show();
+    actions.activate();
+    return app.exec();
+}

@@ -1,0 +1,23 @@
+#pragma once
+// A panel drawn with the classic two-step bevel: an outer and an inner ring, each raised or
+// lowered. Its children are placed from its top-left corner, as on the classic form.
+
+#include <QFrame>
+
+#include "ui/LookTable.h"
+
+class BevelFrame : public QFrame {
+    Q_OBJECT
+public:
+    explicit BevelFrame(QWidget* parent = nullptr);
+    void setBevel(const Bevel& bevel);
+    const Bevel& bevel() const { return bevel_; }
+    // The rectangle inside both bevels.
+    QRect insideRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Bevel bevel_;
+};

@@ -1,0 +1,8 @@
+#include "ui/MaskeditCis.h"
+
+TMaskeditCis::TMaskeditCis(QWidget* parent) : QLineEdit(parent)
+{
+    // The number is drawn from the left edge; the blanks the model puts in front of it push it
+    // towards the right edge.
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}

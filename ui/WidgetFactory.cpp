@@ -1,0 +1,136 @@
+// One loop over the control table: each row becomes a widget of its kind, dressed in its look
+// and showing the model's current state of that control.
+#include "ui/WidgetFactory.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "model/FormModel.h"
+#include "ui/ClassicLook.h"
+#include "ui/DisplayPanel.h"
+#include "ui/FieldColour.h"
+#include "ui/MaskeditCis.h"
+#include "ui/TickBox.h"
+
+namespace {
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+QWidget* createWidget(const ControlRow& row, const Look& look, QWidget* parent)
+{
+    switch (row.kind) {
+    case Kind::Window: return new QWidget(nullptr, Qt::Window);
+    case Kind::PageControl: return new QTabWidget(parent);
+    case Kind::Page: return new QWidget;  // placed by the page control
+    case Kind::GroupBox: return new QGroupBox(parent);
+    case Kind::Panel: return new BevelFrame(parent);
+    case Kind::Label: return new QLabel(parent);
+    case Kind::Display: return new DisplayPanel(parent);
+    case Kind::TickBox: return new TickBox(QString(), look.captionLeft, parent);
+    case Kind::Entry: return new QLineEdit(parent);
+    case Kind::NumericEntry: return new TMaskeditCis(parent);
+    }
+    return nullptr;
+}
+
+// `palette` holds the roles the widget sets itself; the others it takes from its parent.
+void dress(QWidget& widget, const Look& look, QPalette palette)
+{
+    widget.setFont(fontOf(look));
+    const QColor text = colourOf(look.text);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Active, role, text), palette.setColor(QPalette::Inactive, role, text);
+    if (look.background != Paint::Parent) {
+        // An entry's background is its field; other controls paint their whole rectangle.
+        const bool entry = qobject_cast<QLineEdit*>(&widget) != nullptr;
+        palette.setColor(entry ? QPalette::Base : QPalette::Window, colourOf(look.background));
+        widget.setAutoFillBackground(!entry);
+    }
+    widget.setPalette(palette);
+    if (look.hint) widget.setToolTip(QString::fromUtf8(look.hint));
+    if (look.handCursor) widget.setCursor(Qt::PointingHandCursor);
+    if (auto* frame = qobject_cast<BevelFrame*>(&widget)) frame->setBevel(look.bevel);
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->setAlignment(look.centredTop ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+    }
+}
+
+// Only the entries, the tick boxes and the tab strip take the keyboard focus.
+Qt::FocusPolicy focusPolicyOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::TickBox:
+    case Kind::Entry:
+    case Kind::NumericEntry: return Qt::StrongFocus;
+    case Kind::PageControl: return Qt::TabFocus;  // hands the focus to its tab strip
+    default: return Qt::NoFocus;
+    }
+}
+
+// Writes the model's current state of the control into its widget.
+void showState(QWidget& widget, const Control& control)
+{
+    const QString text = qText(control.text());
+    if (auto* label = qobject_cast<QLabel*>(&widget)) label->setText(text);
+    if (auto* display = qobject_cast<DisplayPanel*>(&widget)) display->setText(text);
+    if (auto* group = qobject_cast<QGroupBox*>(&widget)) group->setTitle(text);
+    if (auto* box = qobject_cast<TickBox*>(&widget)) {
+        box->setText(text);
+        box->setChecked(control.ticked());
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) edit->setText(text);
+    if (control.colour() != Colour::None) setFieldColour(widget, control.colour());
+    widget.setEnabled(control.enabled());
+    if (!control.visible()) widget.hide();
+}
+
+void place(QWidget& widget, const ControlRow& row, BuiltWindow& built)
+{
+    switch (row.kind) {
+    case Kind::Window:
+        widget.setWindowTitle(QString::fromUtf8(row.text));
+        widget.setFixedSize(row.width, row.height);
+        break;
+    case Kind::Page:
+        built.tabs->setProperty(PageAreaProperty, QRect(row.left, row.top, row.width, row.height));
+        built.tabs->addTab(&widget, QString::fromUtf8(row.text));
+        break;
+    default: widget.setGeometry(row.left, row.top, row.width, row.height); break;
+    }
+}
+
+}  // namespace
+
+BuiltWindow buildWindow(const FormModel& form)
+{
+    useClassicStyle();
+    BuiltWindow built;
+    const std::vector<ControlRow>& rows = controlTable();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ControlRow& row = rows[i];
+        const Control& control = form.controls()[i];
+        const Look look = lookOf(row);
+        QWidget* parent = *row.parent ? built.widgets.at(row.parent) : nullptr;
+        QWidget* widget = createWidget(row, look, parent);
+        widget->setObjectName(QString::fromUtf8(row.name));
+        widget->setFocusPolicy(focusPolicyOf(row.kind));
+        if (row.kind == Kind::Window) built.window = widget;
+        if (row.kind == Kind::PageControl) {
+            built.tabs = static_cast<QTabWidget*>(widget);
+            built.tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
+        }
+        dress(*widget, look, row.kind == Kind::Window ? classicPalette() : QPalette());
+        place(*widget, row, built);
+        showState(*widget, control);
+        built.widgets.emplace(row.name, widget);
+    }
+    built.tabs->setCurrentIndex(form.activePage());
+    built.widgets.erase(rows.front().name);
+    return built;
+}

@@ -1,0 +1,6 @@
+#pragma once
+// The window's icon, drawn in code: a gold coin marked "Kč".
+
+#include <QIcon>
+
+QIcon windowIcon();

@@ -1,0 +1,4 @@
+# The window's widgets, built from the control table and the look table, and the desktop services.
+file(GLOB platomer_ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+add_library(platomer_ui STATIC ${platomer_ui_sources} ${CMAKE_CURRENT_SOURCE_DIR}/app/QtPlatform.cpp)
+target_link_libraries(platomer_ui PUBLIC platomer_core Qt6::Widgets)
