@@ -96,6 +96,13 @@ public:
         menu->close();
         if (action) action->trigger();
         settle();
+        // The offscreen platform activates a popup like a window and does not hand the
+        // activation back when it closes; a desktop keeps the main window active throughout.
+        if (!window()->isActiveWindow()) {
+            window()->activateWindow();
+            QTest::qWaitForWindowActive(window());
+            settle();
+        }
     }
 
     ControlState state(const std::string& name) override
