@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "app/QtPlatform.h"
-#include "model/UserActions.h"
+#include "ui/Binding.h"
 #include "ui/WidgetFactory.h"
 #include "ui/WindowIcon.h"
 
@@ -45,10 +45,13 @@ int main(int argc, char** argv)
     BuiltWindow built = buildWindow(form);
     platform.setOwner(built.window);
     built.window->setWindowIcon(windowIcon());
-    UserActions actions(form);
+    // From here the model decides: input becomes its actions, the widgets mirror it.
+    Binding binding(form, built);
 
     centreOnScreen(*built.window);
     built.window->show();
-    actions.activate();
+    built.window->activateWindow();
+    // The first activation of the window runs the model's activation handler, once.
+    binding.start();
     return app.exec();
 }

@@ -31,7 +31,8 @@ void TickBox::paintEvent(QPaintEvent*)
                                                : QRect(square.right() + 5, 0, width() - square.right() - 5, height());
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextHideMnemonic;
         style()->drawItemText(&painter, captionArea, flags, palette(), isEnabled(), text(), QPalette::WindowText);
-        focusArea = style()->itemTextRect(fontMetrics(), captionArea, flags, isEnabled(), text())
+        focusArea = style()
+                        ->itemTextRect(fontMetrics(), captionArea, flags, isEnabled(), text())
                         .adjusted(-1, 0, 1, 0)
                         .intersected(rect());
     }

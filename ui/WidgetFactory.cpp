@@ -2,11 +2,8 @@
 // and showing the model's current state of that control.
 #include "ui/WidgetFactory.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -43,8 +40,11 @@ void dress(QWidget& widget, const Look& look, QPalette palette)
 {
     widget.setFont(fontOf(look));
     const QColor text = colourOf(look.text);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Active, role, text), palette.setColor(QPalette::Inactive, role, text);
+    // A disabled control keeps the greyed text of the window's palette.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+    }
     if (look.background != Paint::Parent) {
         // An entry's background is its field; other controls paint their whole rectangle.
         const bool entry = qobject_cast<QLineEdit*>(&widget) != nullptr;

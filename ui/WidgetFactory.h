@@ -14,10 +14,11 @@ struct BuiltWindow {
     QTabWidget* tabs = nullptr;  // PcHlav; its tab bar is the control that takes the focus
     // Every control of the table except the window itself, by its name. Kinds map to:
     // PageControl -> the QTabWidget, Page -> its page widget, GroupBox -> QGroupBox,
-    // Panel -> QFrame, Label -> QLabel, Display -> DisplayPanel, TickBox -> TickBox (a QCheckBox),
+    // Panel -> BevelFrame (a QFrame), Label -> QLabel, Display -> DisplayPanel, TickBox -> TickBox (a QCheckBox),
     // Entry -> QLineEdit, NumericEntry -> MaskeditCis (a QLineEdit).
     std::unordered_map<std::string, QWidget*> widgets;
 };
 
-// Builds the window for the model's controls with their current texts, ticks and states.
+// Builds the window for the model's controls with their current texts, ticks and states. The
+// application is switched to the classic style first (ui/ClassicLook.h), which the layout needs.
 BuiltWindow buildWindow(const FormModel& form);
