@@ -1,0 +1,145 @@
+// What a user waits for: the net-to-gross search against the plain candidate sequence it
+// shortens, and one recalculation of the wage page.
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/WageMath.h"
+#include "model/AmountText.h"
+#include "model/Kalkulajda.h"
+#include "model/UserActions.h"
+
+namespace {
+
+class SilentPlatform : public Platform {
+public:
+    void message(const std::string&, const std::string&, bool) override {}
+    void beep() override {}
+    void openAddress(const std::string&) override {}
+    char decimalSeparator() const override { return ','; }
+};
+
+// The window after activation: signed, "Na poplatníka", both insurances.
+struct Calculator {
+    Calculator() { user.activate(); }
+    SilentPlatform platform;
+    TKalkulajda k{platform};
+    UserActions user{k};
+};
+
+const WageOptions StartOptions{true, false, true, true, 0, 2570};
+
+// Every candidate from the target upwards, in steps of 10 until the net comes within 100 of the
+// target and of 1 from then on, each evaluated in full.
+std::optional<std::int32_t> candidateSequence(const TaxYear& y, const WageOptions& o, std::int32_t target,
+                                              std::int64_t& evaluations)
+{
+    std::int64_t gross = target;
+    std::int32_t last = 0, step = 10;
+    for (;;) {
+        if (static_cast<std::int64_t>(target) - last <= 100) step = 1;
+        last = static_cast<std::int32_t>(netWage(y, o, static_cast<std::int32_t>(gross)));
+        ++evaluations;
+        if (last >= target) return static_cast<std::int32_t>(gross);
+        gross += step;
+        if (gross > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    }
+}
+
+void LiteralSequence(benchmark::State& state)
+{
+    const TaxYear y = taxYear2023();
+    const auto target = static_cast<std::int32_t>(state.range(0));
+    std::int64_t evaluations = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(candidateSequence(y, StartOptions, target, evaluations));
+    state.counters["evaluations"] = static_cast<double>(evaluations) / static_cast<double>(state.iterations());
+}
+
+void ShippedSearch(benchmark::State& state)
+{
+    Calculator c;
+    c.user.click(c.k.ChckBxHrzCis);
+    const std::string target = std::to_string(state.range(0));
+    for (auto _ : state) {
+        c.k.EdCista.setText(target);
+        c.k.HledejHrubou();
+        benchmark::DoNotOptimize(c.k.TextCista);
+    }
+    state.counters["gross"] = StrToInt(c.k.EdHruba.text());
+}
+
+void Recalculation(benchmark::State& state)
+{
+    Calculator c;
+    // Two grosses in turn, so that the garnishment page sees a new net every time.
+    const std::string grosses[] = {"17300", "17400"};
+    int i = 0;
+    for (auto _ : state) {
+        c.k.EdHruba.setText(grosses[i ^= 1]);
+        c.k.SpoctiTo(c.k.EdHruba);
+        benchmark::DoNotOptimize(c.k.TextCista);
+    }
+}
+
+BENCHMARK(LiteralSequence)->Arg(20000)->Arg(1000000)->Arg(100000000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(ShippedSearch)->Arg(20000)->Arg(1000000)->Arg(100000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Recalculation)->Unit(benchmark::kMicrosecond);
+
+// The console report, followed by how many times faster the shipped search is at each target.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const std::string name = run.benchmark_name();
+            const auto slash = name.find('/');
+            if (slash == std::string::npos || run.run_type != Run::RT_Iteration) continue;
+            times_[name.substr(slash + 1)][name.substr(0, slash)] =
+                run.GetAdjustedRealTime() * UnitSeconds(run.time_unit);
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const auto& [target, byName] : times_) {
+            const auto literal = byName.find("LiteralSequence");
+            const auto shipped = byName.find("ShippedSearch");
+            if (literal == byName.end() || shipped == byName.end()) continue;
+            std::printf("target %-10s literal %12.3f ms  shipped %10.3f ms  literal/shipped %10.1f\n", target.c_str(),
+                        literal->second * 1e3, shipped->second * 1e3, literal->second / shipped->second);
+        }
+    }
+
+private:
+    static double UnitSeconds(benchmark::TimeUnit unit)
+    {
+        switch (unit) {
+        case benchmark::kNanosecond: return 1e-9;
+        case benchmark::kMicrosecond: return 1e-6;
+        case benchmark::kMillisecond: return 1e-3;
+        default: return 1;
+        }
+    }
+
+    std::map<std::string, std::map<std::string, double>> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
