@@ -1,0 +1,47 @@
+// What only the window itself can show: its size and caption, the tooltips, and where every
+// control stands.
+#include <QWidget>
+
+#include "WindowFixture.h"
+
+using WindowLook = WindowFixture;
+
+TEST_F(WindowLook, WindowHasFixedClientSizeAndCaption)
+{
+    QWidget* window = built.window;
+    EXPECT_EQ(window->size(), QSize(604, 521));
+    EXPECT_EQ(window->minimumSize(), QSize(604, 521));
+    EXPECT_EQ(window->maximumSize(), QSize(604, 521));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Mzdové výpočty"));
+}
+
+TEST_F(WindowLook, OnlyTheTwoInsuranceBoxesShowTooltips)
+{
+    EXPECT_EQ(widget("ChckBSocAno")->toolTip(), QString::fromUtf8("Srážet sociální pojištění"));
+    EXPECT_EQ(widget("ChckBZdrAno")->toolTip(), QString::fromUtf8("Srážet zdravotní pojištění"));
+    for (QWidget* w : built.window->findChildren<QWidget*>()) {
+        if (w == widget("ChckBSocAno") || w == widget("ChckBZdrAno")) continue;
+        EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString() << " has a tooltip";
+    }
+    EXPECT_TRUE(built.window->toolTip().isEmpty());
+}
+
+// Labels size themselves to their text; every other control stands where the control table says,
+// measured from the inside of its parent, on its page while that page is shown.
+TEST_F(WindowLook, ControlsOtherThanLabelsStandWhereTheTableSays)
+{
+    for (int page = 0; page < 2; ++page) {
+        clickTab(page);
+        ASSERT_EQ(built.tabs->currentIndex(), page);
+        for (const Control& control : form->controls()) {
+            const ControlRow& row = control.row();
+            if (row.kind == Kind::Window || row.kind == Kind::Label) continue;
+            const int on = form->pageOf(control);
+            if (on >= 0 && on != page) continue;
+            QWidget* w = built.widgets.at(row.name);
+            QWidget* parent = std::string(row.parent) == "Kalkulajda" ? built.window : built.widgets.at(row.parent);
+            const QRect shown(w->mapTo(parent, QPoint(0, 0)), w->size());
+            EXPECT_EQ(shown, QRect(row.left, row.top, row.width, row.height)) << row.name;
+        }
+    }
+}
