@@ -12,7 +12,8 @@ namespace {
 void setFocusPolicies(FormModel& form, ModelMirror& mirror)
 {
     const BuiltWindow& window = mirror.window();
-    for (QWidget* widget : window.window->findChildren<QWidget*>()) widget->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* widget : window.window->findChildren<QWidget*>())
+        widget->setFocusPolicy(Qt::NoFocus);
     window.window->setFocusPolicy(Qt::NoFocus);
     for (const Control& control : form.controls()) {
         const Kind kind = control.kind();
@@ -34,7 +35,10 @@ Binding::Binding(TKalkulajda& form, UserActions& user, const BuiltWindow& window
 }
 
 Binding::Binding(TKalkulajda& form, const BuiltWindow& window)
-    : form_(form), ownUser_(std::make_unique<UserActions>(form)), user_(*ownUser_), mirror_(form, window),
+    : form_(form),
+      ownUser_(std::make_unique<UserActions>(form)),
+      user_(*ownUser_),
+      mirror_(form, window),
       filter_(form, *ownUser_, mirror_)
 {
     setFocusPolicies(form_, mirror_);

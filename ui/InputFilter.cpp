@@ -168,7 +168,8 @@ void InputFilter::key(QKeyEvent* event)
         act([&] { user_.press(action); });
         return;
     }
-    for (char32_t c : event->text().toUcs4()) act([&] { user_.type(c); });
+    for (char32_t c : event->text().toUcs4())
+        act([&] { user_.type(c); });
 }
 
 void InputFilter::contextMenu(QWidget* widget, QContextMenuEvent* event)

@@ -27,7 +27,8 @@ int utf16Offset(const QString& text, int characters)
 
 ModelMirror::ModelMirror(FormModel& form, const BuiltWindow& window) : form_(form), window_(window)
 {
-    for (const auto& [name, widget] : window_.widgets) controls_.emplace(widget, form_.control(name).index());
+    for (const auto& [name, widget] : window_.widgets)
+        controls_.emplace(widget, form_.control(name).index());
     controls_.emplace(window_.tabs->tabBar(), form_.control("PcHlav").index());
 }
 
@@ -135,7 +136,8 @@ void ModelMirror::assertFocus()
 
 void ModelMirror::mirrorAll()
 {
-    for (const Control& control : form_.controls()) controlChanged(control);
+    for (const Control& control : form_.controls())
+        controlChanged(control);
     pageChanged(form_.activePage());
     assertFocus();
 }

@@ -3,13 +3,12 @@
 // recorded. A watchdog closes any modal box that might open and fails the test instead of
 // letting it hang.
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
 
@@ -72,7 +71,8 @@ protected:
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(keyTarget(), key, modifiers); }
     void typeText(const QString& text)
     {
-        for (QChar c : text) QTest::keyClick(keyTarget(), c.toLatin1());
+        for (QChar c : text)
+            QTest::keyClick(keyTarget(), c.toLatin1());
     }
     // The control whose widget has the Qt focus; the tab strip is PcHlav.
     std::string qtFocus() const

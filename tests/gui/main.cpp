@@ -1,11 +1,10 @@
 // One QApplication for every GUI test, offscreen unless a platform is chosen.
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {

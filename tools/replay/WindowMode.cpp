@@ -159,7 +159,10 @@ public:
         return lines;
     }
 
-    bool screenshot(const std::string& file) override { return window()->grab().save(QString::fromStdString(file), "PNG"); }
+    bool screenshot(const std::string& file) override
+    {
+        return window()->grab().save(QString::fromStdString(file), "PNG");
+    }
 
 private:
     QWidget* window() const { return binding_.mirror().window().window; }
