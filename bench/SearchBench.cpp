@@ -91,18 +91,20 @@ BENCHMARK(LiteralSequence)->Arg(20000)->Arg(1000000)->Arg(100000000)->Unit(bench
 BENCHMARK(ShippedSearch)->Arg(20000)->Arg(1000000)->Arg(100000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Recalculation)->Unit(benchmark::kMicrosecond);
 
-// The console report, followed by how many times faster the shipped search is at each target.
+// The console report, followed by how many times faster the shipped search is at each target,
+// in wall-clock and in processor time.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            const std::string name = run.benchmark_name();
-            const auto slash = name.find('/');
-            if (slash == std::string::npos || run.run_type != Run::RT_Iteration) continue;
-            times_[name.substr(slash + 1)][name.substr(0, slash)] =
-                run.GetAdjustedRealTime() * UnitSeconds(run.time_unit);
+            if (run.run_type != Run::RT_Iteration || run.run_name.args.empty()) continue;
+            const double toSeconds = 1 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            times_[std::stoll(run.run_name.args)][run.run_name.function_name] = {run.GetAdjustedRealTime() * toSeconds,
+                                                                                 run.GetAdjustedCPUTime() * toSeconds};
         }
     }
 
@@ -113,23 +115,19 @@ public:
             const auto literal = byName.find("LiteralSequence");
             const auto shipped = byName.find("ShippedSearch");
             if (literal == byName.end() || shipped == byName.end()) continue;
-            std::printf("target %-10s literal %12.3f ms  shipped %10.3f ms  literal/shipped %10.1f\n", target.c_str(),
-                        literal->second * 1e3, shipped->second * 1e3, literal->second / shipped->second);
+            const Times l = literal->second, s = shipped->second;
+            std::printf(
+                "target %-10lld literal %10.3f ms (cpu %10.3f)  shipped %8.3f ms (cpu %8.3f)  "
+                "literal/shipped %8.0f (cpu %8.0f)\n",
+                target, l.real * 1e3, l.cpu * 1e3, s.real * 1e3, s.cpu * 1e3, l.real / s.real, l.cpu / s.cpu);
         }
     }
 
 private:
-    static double UnitSeconds(benchmark::TimeUnit unit)
-    {
-        switch (unit) {
-        case benchmark::kNanosecond: return 1e-9;
-        case benchmark::kMicrosecond: return 1e-6;
-        case benchmark::kMillisecond: return 1e-3;
-        default: return 1;
-        }
-    }
-
-    std::map<std::string, std::map<std::string, double>> times_;
+    struct Times {
+        double real, cpu;
+    };
+    std::map<long long, std::map<std::string, Times>> times_;  // by target
 };
 
 }  // namespace
