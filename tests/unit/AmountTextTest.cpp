@@ -1,9 +1,8 @@
 // The texts of amounts: integers and reals written as the panels show them, and the two
 // integer parses that read them back.
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 
@@ -21,15 +20,14 @@ class IntToStrRule : public testing::TestWithParam<IntTextCase> {};
 
 TEST_P(IntToStrRule, WritesPlainDecimalDigits) { EXPECT_EQ(IntToStr(GetParam().value), GetParam().text); }
 
-INSTANTIATE_TEST_SUITE_P(
-    AmountText, IntToStrRule,
-    testing::Values(IntTextCase{"zero_is_a_single_digit", 0, "0"},
-                    IntTextCase{"no_grouping_of_thousands", 161296, "161296"},
-                    IntTextCase{"negative_gets_a_leading_minus", -638, "-638"},
-                    IntTextCase{"lowest_32_bit_value", INT32_MIN, "-2147483648"},
-                    IntTextCase{"highest_32_bit_value", INT32_MAX, "2147483647"},
-                    IntTextCase{"wider_than_32_bits", 267600000000LL, "267600000000"}),
-    [](const auto& info) { return std::string(info.param.rule); });
+INSTANTIATE_TEST_SUITE_P(AmountText, IntToStrRule,
+                         testing::Values(IntTextCase{"zero_is_a_single_digit", 0, "0"},
+                                         IntTextCase{"no_grouping_of_thousands", 161296, "161296"},
+                                         IntTextCase{"negative_gets_a_leading_minus", -638, "-638"},
+                                         IntTextCase{"lowest_32_bit_value", INT32_MIN, "-2147483648"},
+                                         IntTextCase{"highest_32_bit_value", INT32_MAX, "2147483647"},
+                                         IntTextCase{"wider_than_32_bits", 267600000000LL, "267600000000"}),
+                         [](const auto& info) { return std::string(info.param.rule); });
 
 struct FloatTextCase {
     const char* rule;
@@ -48,13 +46,11 @@ TEST_P(FloatToStrRule, WritesTheGeneralFormat)
 INSTANTIATE_TEST_SUITE_P(
     AmountText, FloatToStrRule,
     testing::Values(
-        FloatTextCase{"zero", 0.0L, ',', "0"},
-        FloatTextCase{"whole_value_has_no_separator", 4000.0L, ',', "4000"},
+        FloatTextCase{"zero", 0.0L, ',', "0"}, FloatTextCase{"whole_value_has_no_separator", 4000.0L, ',', "4000"},
         FloatTextCase{"whole_negative_value", -9092.0L, ',', "-9092"},
         FloatTextCase{"fraction_uses_the_locale_separator", 1258.75L, ',', "1258,75"},
         FloatTextCase{"fraction_with_a_dot_separator", 1258.75L, '.', "1258.75"},
-        FloatTextCase{"half_below_one", 0.5L, ',', "0,5"},
-        FloatTextCase{"negative_fraction", -3409.5L, ',', "-3409,5"},
+        FloatTextCase{"half_below_one", 0.5L, ',', "0,5"}, FloatTextCase{"negative_fraction", -3409.5L, ',', "-3409,5"},
         FloatTextCase{"no_trailing_zeros_after_the_fraction", 8.25L, ',', "8,25"},
         FloatTextCase{"a_third_keeps_fifteen_significant_digits", 1.0L / 3.0L, ',', "0,333333333333333"},
         FloatTextCase{"two_thirds_round_in_the_fifteenth_digit", 2.0L / 3.0L, ',', "0,666666666666667"},
@@ -63,8 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         FloatTextCase{"fifteen_digits_print_without_exponent", 999999999999999.0L, ',', "999999999999999"},
         FloatTextCase{"fraction_beyond_fifteen_digits_is_rounded", 123456789012345.6L, ',', "123456789012346"},
         FloatTextCase{"sixteen_digits_take_the_exponent_form", 1e15L, ',', "1E15"},
-        FloatTextCase{"exponent_form_keeps_fifteen_digits", 1234567890123456.0L, ',',
-                      "1,23456789012346E15"},
+        FloatTextCase{"exponent_form_keeps_fifteen_digits", 1234567890123456.0L, ',', "1,23456789012346E15"},
         FloatTextCase{"negative_exponent_form", -2.5e16L, ',', "-2,5E16"}),
     [](const auto& info) { return std::string(info.param.rule); });
 
@@ -97,20 +92,13 @@ TEST_P(IntegerParseRule, LenientParseReadsOrFallsBackToTheDefault)
 INSTANTIATE_TEST_SUITE_P(
     AmountText, IntegerParseRule,
     testing::Values(
-        ParseCase{"plain_digits", "17300", 17300},
-        ParseCase{"zero", "0", 0},
-        ParseCase{"leading_zeros", "007", 7},
+        ParseCase{"plain_digits", "17300", 17300}, ParseCase{"zero", "0", 0}, ParseCase{"leading_zeros", "007", 7},
         ParseCase{"leading_blanks_of_a_padded_field_are_skipped", "       17300", 17300},
-        ParseCase{"thirteen_blanks_then_a_digit", "             0", 0},
-        ParseCase{"minus_sign", "-638", -638},
-        ParseCase{"plus_sign", "+25", 25},
-        ParseCase{"blanks_before_the_sign", "   -5", -5},
-        ParseCase{"dollar_hex_upper_case", "$1F", 31},
-        ParseCase{"dollar_hex_lower_case", "$1f", 31},
-        ParseCase{"x_hex_lower_prefix", "x10", 16},
-        ParseCase{"x_hex_upper_prefix", "XfF", 255},
-        ParseCase{"zero_x_hex", "0x7fffffff", INT32_MAX},
-        ParseCase{"zero_upper_x_hex", "0XAb", 171},
+        ParseCase{"thirteen_blanks_then_a_digit", "             0", 0}, ParseCase{"minus_sign", "-638", -638},
+        ParseCase{"plus_sign", "+25", 25}, ParseCase{"blanks_before_the_sign", "   -5", -5},
+        ParseCase{"dollar_hex_upper_case", "$1F", 31}, ParseCase{"dollar_hex_lower_case", "$1f", 31},
+        ParseCase{"x_hex_lower_prefix", "x10", 16}, ParseCase{"x_hex_upper_prefix", "XfF", 255},
+        ParseCase{"zero_x_hex", "0x7fffffff", INT32_MAX}, ParseCase{"zero_upper_x_hex", "0XAb", 171},
         ParseCase{"blanks_before_a_hex_number", "  $10", 16},
         ParseCase{"highest_32_bit_value", "2147483647", INT32_MAX},
         ParseCase{"lowest_32_bit_value", "-2147483648", INT32_MIN},
@@ -120,17 +108,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"hex_above_the_signed_range_fails", "$80000000", std::nullopt},
         ParseCase{"trailing_blank_fails", "17300 ", std::nullopt},
         ParseCase{"padded_text_with_a_trailing_blank_fails", "       17300 ", std::nullopt},
-        ParseCase{"empty_text_fails", "", std::nullopt},
-        ParseCase{"blanks_only_fail", "             ", std::nullopt},
-        ParseCase{"lone_minus_fails", "-", std::nullopt},
-        ParseCase{"lone_plus_fails", "+", std::nullopt},
+        ParseCase{"empty_text_fails", "", std::nullopt}, ParseCase{"blanks_only_fail", "             ", std::nullopt},
+        ParseCase{"lone_minus_fails", "-", std::nullopt}, ParseCase{"lone_plus_fails", "+", std::nullopt},
         ParseCase{"blanks_and_a_lone_sign_fail", "   -", std::nullopt},
         ParseCase{"blank_between_sign_and_digits_fails", "- 5", std::nullopt},
-        ParseCase{"two_signs_fail", "--5", std::nullopt},
-        ParseCase{"decimal_point_fails", "17.5", std::nullopt},
+        ParseCase{"two_signs_fail", "--5", std::nullopt}, ParseCase{"decimal_point_fails", "17.5", std::nullopt},
         ParseCase{"decimal_comma_fails", "17,5", std::nullopt},
-        ParseCase{"digits_then_a_letter_fail", "12a", std::nullopt},
-        ParseCase{"letters_fail", "abc", std::nullopt},
+        ParseCase{"digits_then_a_letter_fail", "12a", std::nullopt}, ParseCase{"letters_fail", "abc", std::nullopt},
         ParseCase{"hex_digit_without_a_prefix_fails", "1F", std::nullopt},
         ParseCase{"sign_before_a_hex_prefix_fails", "-$10", std::nullopt},
         ParseCase{"dollar_without_digits_fails", "$", std::nullopt},

@@ -2,9 +2,8 @@
 // before the clicked control's own event, the click dropped when an exit handler moves the
 // focus, the tab change, the single activation, the frames' child order, the keyboard order of
 // both pages and the text of the error box.
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -100,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(EventRules2And3, TextWrittenByCode,
                                          TextCase{"plain_entry", "EdDeti", true},
                                          TextCase{"display_panel", "PDanN", false},
                                          TextCase{"panel_named_like_an_entry", "EdNaklZam", false},
-                                         TextCase{"label", "LHruba", false},
-                                         TextCase{"parameter_panel", "pMr", false}),
+                                         TextCase{"label", "LHruba", false}, TextCase{"parameter_panel", "pMr", false}),
                          [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(BareForm, EventRule3_ZeroIntoThePanelRaisesNothingWhateverItHeld)
@@ -138,7 +136,8 @@ std::vector<std::string> childNames(RecordingForm& form, const char* frame)
 {
     std::vector<std::string> names;
     Control& f = form.control(frame);
-    for (int i = 0; i < f.childCount(); ++i) names.push_back(f.child(i).name());
+    for (int i = 0; i < f.childCount(); ++i)
+        names.push_back(f.child(i).name());
     return names;
 }
 
@@ -154,8 +153,9 @@ TEST_F(BareForm, FrameOrder_ChildrenBoxesStandInCreationOrder)
 TEST_F(BareForm, FrameOrder_CreditBoxesEndWithTheInvisibleChildrenBox)
 {
     EXPECT_EQ(childNames(form, "GBNezdanC"), (std::vector<std::string>{"CHckBNezdM", "CHckBNezdS", "CHckBNezdI",
-                                                                         "CHckBNezdP", "CHckBNezdZTP", "CHckBNezdV"}));
-    for (int i = 0; i < 6; ++i) EXPECT_TRUE(form.control("GBNezdanC").child(i).isTickBox());
+                                                                       "CHckBNezdP", "CHckBNezdZTP", "CHckBNezdV"}));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(form.control("GBNezdanC").child(i).isTickBox());
 }
 
 TEST_F(BareForm, FrameOrder_LabelsComeBeforeTheOtherChildren)
@@ -179,10 +179,10 @@ std::vector<std::string> walk(RecordingForm& form, bool forward)
 }
 
 const std::vector<std::string> wageTabOrder{
-    "EdHruba",     "EdCista",     "ChckBSocAno", "ChckBZdrAno",  "pHrubazCiste", "ChckBxHrzCis", "CHckBNezdM",
-    "CHckBNezdS",  "CHckBNezdI",  "CHckBNezdP",  "CHckBNezdZTP", "PanelFirmy",   "ChckBxDeti1",  "ChckBxDeti2",
-    "ChckBxDeti3", "ChckBxDeti4", "ChckBxDeti1z", "ChckBxDeti2z", "ChckBxDeti3z", "ChckBxDeti4z", "CHckBPodpis",
-    "CheckBxDpp",  "PcHlav"};
+    "EdHruba",      "EdCista",      "ChckBSocAno", "ChckBZdrAno", "pHrubazCiste", "ChckBxHrzCis",
+    "CHckBNezdM",   "CHckBNezdS",   "CHckBNezdI",  "CHckBNezdP",  "CHckBNezdZTP", "PanelFirmy",
+    "ChckBxDeti1",  "ChckBxDeti2",  "ChckBxDeti3", "ChckBxDeti4", "ChckBxDeti1z", "ChckBxDeti2z",
+    "ChckBxDeti3z", "ChckBxDeti4z", "CHckBPodpis", "CheckBxDpp",  "PcHlav"};
 
 const std::vector<std::string> garnishmentTabOrder{"EdExekCm",  "EdDeti", "EdPoniz", "PanelPodepsal",
                                                    "pKVyplate", "Panel1", "PcHlav"};
@@ -218,7 +218,8 @@ TEST_F(BareForm, KeyboardOrder_GarnishmentTabBackward)
 
 TEST_F(BareForm, KeyboardOrder_DisabledBoxesAreSkipped)
 {
-    for (const char* name : {"CHckBNezdS", "CHckBNezdI", "ChckBxDeti2z"}) form.control(name).setEnabled(false);
+    for (const char* name : {"CHckBNezdS", "CHckBNezdI", "ChckBxDeti2z"})
+        form.control(name).setEnabled(false);
     std::vector<std::string> expected;
     for (const std::string& n : wageTabOrder)
         if (n != "CHckBNezdS" && n != "CHckBNezdI" && n != "ChckBxDeti2z") expected.push_back(n);
@@ -297,7 +298,8 @@ TEST_P(MousePressThatTakesNoFocus, RaisesNoExit)
     form.events.clear();
     const std::string before = c("EdHruba").text();
     user.click(c(GetParam().control));
-    for (const std::string& e : form.events) EXPECT_NE(e.rfind("Exit ", 0), 0u) << e;
+    for (const std::string& e : form.events)
+        EXPECT_NE(e.rfind("Exit ", 0), 0u) << e;
     EXPECT_EQ(form.focused().name(), "EdHruba");
     EXPECT_EQ(c("EdHruba").text(), before) << "no recalculation padded the gross";
 }
@@ -433,19 +435,18 @@ TEST_P(ErrorBoxText, AddsAFullStopOnlyAfterACharacterSortingAfterIt)
 
 INSTANTIATE_TEST_SUITE_P(
     ErrorBox, ErrorBoxText,
-    testing::Values(
-        ErrorBoxCase{"letter_gets_a_full_stop", "'12a' is not a valid integer value",
-                     "'12a' is not a valid integer value."},
-        ErrorBoxCase{"digit_gets_a_full_stop", "limit 7", "limit 7."},
-        ErrorBoxCase{"slash_sorts_after_the_stop", "a/", "a/."},
-        ErrorBoxCase{"quote_sorts_before_the_stop", "'abc'", "'abc'"},
-        ErrorBoxCase{"full_stop_itself_is_not_doubled", "Jo, je to vyjímka ....", "Jo, je to vyjímka ...."},
-        ErrorBoxCase{"minus_sorts_before_the_stop", "x-", "x-"},
-        ErrorBoxCase{"comma_sorts_before_the_stop", "x,", "x,"},
-        ErrorBoxCase{"exclamation_mark_sorts_before_the_stop", "Pozor!", "Pozor!"},
-        ErrorBoxCase{"blank_sorts_before_the_stop", "x ", "x "},
-        ErrorBoxCase{"accented_letter_sorts_after_the_stop", "chyba \u0159", "chyba \u0159."},
-        ErrorBoxCase{"empty_message_stays_empty", "", ""}),
+    testing::Values(ErrorBoxCase{"letter_gets_a_full_stop", "'12a' is not a valid integer value",
+                                 "'12a' is not a valid integer value."},
+                    ErrorBoxCase{"digit_gets_a_full_stop", "limit 7", "limit 7."},
+                    ErrorBoxCase{"slash_sorts_after_the_stop", "a/", "a/."},
+                    ErrorBoxCase{"quote_sorts_before_the_stop", "'abc'", "'abc'"},
+                    ErrorBoxCase{"full_stop_itself_is_not_doubled", "Jo, je to vyjímka ....", "Jo, je to vyjímka ...."},
+                    ErrorBoxCase{"minus_sorts_before_the_stop", "x-", "x-"},
+                    ErrorBoxCase{"comma_sorts_before_the_stop", "x,", "x,"},
+                    ErrorBoxCase{"exclamation_mark_sorts_before_the_stop", "Pozor!", "Pozor!"},
+                    ErrorBoxCase{"blank_sorts_before_the_stop", "x ", "x "},
+                    ErrorBoxCase{"accented_letter_sorts_after_the_stop", "chyba \u0159", "chyba \u0159."},
+                    ErrorBoxCase{"empty_message_stays_empty", "", ""}),
     [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(Window, ErrorEscapingAHandlerIsShownWithTheApplicationTitle)

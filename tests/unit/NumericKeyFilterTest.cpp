@@ -1,8 +1,7 @@
 // The amount field's key filter and its click: typed characters other than digits, "." and a
 // few control keys are refused with a beep; a click empties the field after its handler.
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "RecordingForm.h"
@@ -58,7 +57,8 @@ TEST_F(AmountField, RefusedCharacterBeepsAndChangesNothing)
 {
     user.click(c("EdHruba"));
     form.events.clear();
-    for (char32_t ch : {U'a', U'-', U',', U' ', U'+'}) user.type(ch);
+    for (char32_t ch : {U'a', U'-', U',', U' ', U'+'})
+        user.type(ch);
     EXPECT_EQ(platform.beeps, 5);
     EXPECT_EQ(c("EdHruba").text(), "");
     EXPECT_TRUE(form.events.empty()) << "no change is raised for a refused character";
@@ -67,7 +67,8 @@ TEST_F(AmountField, RefusedCharacterBeepsAndChangesNothing)
 TEST_F(AmountField, DotIsAcceptedAndTheTextThenReadsAsZero)
 {
     user.click(c("EdHruba"));
-    for (char32_t ch : {U'1', U'7', U'.', U'5'}) user.type(ch);
+    for (char32_t ch : {U'1', U'7', U'.', U'5'})
+        user.type(ch);
     EXPECT_EQ(platform.beeps, 0);
     EXPECT_EQ(c("EdHruba").text(), "17.5");
     user.press(Key::Enter);
@@ -86,7 +87,8 @@ TEST_F(AmountField, PasteIsNotFiltered)
 TEST_F(AmountField, BackspaceErasesTheCharacterBeforeTheCaret)
 {
     user.click(c("EdHruba"));
-    for (char32_t ch : {U'1', U'2', U'3'}) user.type(ch);
+    for (char32_t ch : {U'1', U'2', U'3'})
+        user.type(ch);
     user.press(Key::Backspace);
     EXPECT_EQ(c("EdHruba").text(), "12");
     EXPECT_EQ(platform.beeps, 0);

@@ -1,8 +1,7 @@
 // The blanks that the amount field puts in front of its text: how many for each length, one
 // change event per blank, and what repeated calls do.
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "RecordingForm.h"
@@ -24,7 +23,10 @@ protected:
         form.events.clear();
     }
 
-    int changes() const { return static_cast<int>(std::count(form.events.begin(), form.events.end(), "Change EdExekCm")); }
+    int changes() const
+    {
+        return static_cast<int>(std::count(form.events.begin(), form.events.end(), "Change EdExekCm"));
+    }
 
     RecordingForm form;
 };
@@ -51,26 +53,21 @@ TEST_P(PadToWidthByLength, AddsBlanksInFrontOnePerChange)
 
 INSTANTIATE_TEST_SUITE_P(
     NumericEntry, PadToWidthByLength,
-    testing::Values(LengthCase{"length_0_gets_13", "", 13, 13},
-                    LengthCase{"length_1_gets_12", "0", 12, 13},
-                    LengthCase{"length_2_gets_11", "12", 11, 13},
-                    LengthCase{"length_3_gets_11_and_ends_at_14", "123", 11, 14},
-                    LengthCase{"length_4_gets_9", "8650", 9, 13},
-                    LengthCase{"length_5_gets_7", "17300", 7, 12},
-                    LengthCase{"length_6_gets_5", "161296", 5, 11},
-                    LengthCase{"length_7_gets_3", "1234567", 3, 10},
-                    LengthCase{"length_8_gets_1", "12345678", 1, 9},
-                    LengthCase{"length_9_gets_none", "123456789", 0, 9},
-                    LengthCase{"length_10_gets_3", "1234567890", 3, 13},
-                    LengthCase{"length_11_gets_2", "12345678901", 2, 13},
-                    LengthCase{"length_12_gets_1", "123456789012", 1, 13},
-                    LengthCase{"length_13_unchanged", "1234567890123", 0, 13},
-                    LengthCase{"length_14_unchanged", "12345678901234", 0, 14},
-                    LengthCase{"length_20_unchanged", "12345678901234567890", 0, 20},
-                    // Blanks already in front count in the length like any other character.
-                    LengthCase{"blanks_in_front_count_in_the_length", "  123", 7, 12},
-                    LengthCase{"text_with_a_dot_counts_every_character", "17.5", 9, 13},
-                    LengthCase{"pasted_letters_count_too", "12a", 11, 14}),
+    testing::Values(
+        LengthCase{"length_0_gets_13", "", 13, 13}, LengthCase{"length_1_gets_12", "0", 12, 13},
+        LengthCase{"length_2_gets_11", "12", 11, 13}, LengthCase{"length_3_gets_11_and_ends_at_14", "123", 11, 14},
+        LengthCase{"length_4_gets_9", "8650", 9, 13}, LengthCase{"length_5_gets_7", "17300", 7, 12},
+        LengthCase{"length_6_gets_5", "161296", 5, 11}, LengthCase{"length_7_gets_3", "1234567", 3, 10},
+        LengthCase{"length_8_gets_1", "12345678", 1, 9}, LengthCase{"length_9_gets_none", "123456789", 0, 9},
+        LengthCase{"length_10_gets_3", "1234567890", 3, 13}, LengthCase{"length_11_gets_2", "12345678901", 2, 13},
+        LengthCase{"length_12_gets_1", "123456789012", 1, 13},
+        LengthCase{"length_13_unchanged", "1234567890123", 0, 13},
+        LengthCase{"length_14_unchanged", "12345678901234", 0, 14},
+        LengthCase{"length_20_unchanged", "12345678901234567890", 0, 20},
+        // Blanks already in front count in the length like any other character.
+        LengthCase{"blanks_in_front_count_in_the_length", "  123", 7, 12},
+        LengthCase{"text_with_a_dot_counts_every_character", "17.5", 9, 13},
+        LengthCase{"pasted_letters_count_too", "12a", 11, 14}),
     [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(PadToWidthField, CountsCharactersNotBytes)
