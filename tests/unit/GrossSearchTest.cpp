@@ -246,7 +246,7 @@ TEST(GrossSearch, FindsTheGrossOfTheCandidateSequenceForLargeRandomTargets)
     std::uniform_int_distribution<std::int32_t> tens(0, 999999);
     for (const RandomSweep& s : RandomSweeps) {
         SCOPED_TRACE(s.name);
-        NetMemo net(y, s.wage, 10, s.residue);
+        NetMemo<10> net(y, s.wage, s.residue);
         std::vector<std::int32_t> targets;
         for (int i = 0; i < RandomTargetsPerOption; ++i)
             targets.push_back(s.residue + 10 * tens(random));

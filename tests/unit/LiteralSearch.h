@@ -10,21 +10,21 @@
 
 #include "calc/WageMath.h"
 
-// The net wage of every gross asked for, computed by netWage; those of one residue class (all
-// grosses by default) below a limit are computed once and kept, so that many searches over the
-// same grosses cost one evaluation per gross.
+// The net wage of every gross asked for, computed by netWage; those of one residue class modulo
+// Modulus (all grosses by default) below a limit are computed once and kept, so that many
+// searches over the same grosses cost one evaluation per gross.
+template <std::int32_t Modulus = 1>
 class NetMemo {
 public:
-    NetMemo(const TaxYear& year, const WageOptions& options, std::int32_t modulus = 1, std::int32_t residue = 0,
-            std::int32_t limit = 20'000'000)
-        : year_(year), options_(options), modulus_(modulus), residue_(residue), limit_(limit)
+    NetMemo(const TaxYear& year, const WageOptions& options, std::int32_t residue = 0, std::int32_t limit = 20'000'000)
+        : year_(year), options_(options), residue_(residue), limit_(limit)
     {
     }
 
     std::int32_t operator()(std::int32_t gross)
     {
-        if (gross < 0 || gross >= limit_ || gross % modulus_ != residue_) return evaluate(gross);
-        const auto i = static_cast<std::size_t>(gross / modulus_);
+        if (gross < 0 || gross >= limit_ || gross % Modulus != residue_) return evaluate(gross);
+        const auto i = static_cast<std::size_t>(gross / Modulus);
         if (i >= nets_.size()) nets_.resize(std::max(i + 1, nets_.size() * 2), Unknown);
         if (nets_[i] == Unknown) nets_[i] = evaluate(gross);
         return nets_[i];
@@ -40,7 +40,7 @@ private:
     static constexpr std::int32_t Unknown = std::numeric_limits<std::int32_t>::min();
     const TaxYear& year_;
     WageOptions options_;
-    std::int32_t modulus_, residue_, limit_;
+    std::int32_t residue_, limit_;
     std::vector<std::int32_t> nets_;
 };
 
