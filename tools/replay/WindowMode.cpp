@@ -100,7 +100,7 @@ public:
         // activation back when it closes; a desktop keeps the main window active throughout.
         if (!window()->isActiveWindow()) {
             window()->activateWindow();
-            QTest::qWaitForWindowActive(window());
+            static_cast<void>(QTest::qWaitForWindowActive(window()));
             settle();
         }
     }
