@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
@@ -118,6 +119,8 @@ const OptionCase Options[] = {
 };
 
 std::string optionName(const testing::TestParamInfo<OptionCase>& info) { return info.param.name; }
+
+void PrintTo(const OptionCase& option, std::ostream* out) { *out << option.name; }
 
 // Every amount up to 30000 (or every `stride`th from `offset`) and every 97th up to 300000, from
 // the lowest the option allows.
