@@ -6,10 +6,10 @@
 std::int64_t Round(Extended value)
 {
     // The default floating-point environment rounds to nearest with ties to even.
-    Extended rounded = std::nearbyint(value);
+    Extended rounded = std::rint(value);
     if (!(rounded >= -9223372036854775808.0L && rounded < 9223372036854775808.0L))
         throw std::range_error("Invalid floating point operation");
-    return static_cast<std::int64_t>(rounded);
+    return std::llrint(rounded);
 }
 
 std::int32_t Low32(std::int64_t value)
