@@ -3,8 +3,8 @@
 
 namespace Publisher {
 inline constexpr const char* Name = "Platomer vývoj";
-inline constexpr const char* Web = "pm.example";
-inline constexpr const char* Mail = "p@pm.example";
-inline constexpr const char* SecondWeb = "mzdy.pm.example";
+inline constexpr const char* Web = "p.example";
+inline constexpr const char* Mail = "p@p.example";
+inline constexpr const char* SecondWeb = "mzdy.p.example";
 inline constexpr const char* Copyright = "\u00a9";
 }  // namespace Publisher
