@@ -236,19 +236,7 @@ TEST_F(BareForm, KeyboardOrder_TabRaisesTheExitOfEachStopInTurn)
 
 // ---- Rules on the real window, with its handlers. ----
 
-class Window : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        user.activate();
-        form.events.clear();
-    }
-    Control& c(const char* name) { return form.control(name); }
-
-    RecordingPlatform platform;
-    RecordingKalkulajda form{platform};
-    UserActions user{form};
-};
+class Window : public foundation_test::ActivatedWindow {};
 
 TEST_F(Window, EventRule1_InvisibleBoxSetByCodeRunsItsHandler)
 {

@@ -17,6 +17,7 @@
 #include "model/Kalkulajda.h"
 #include "model/UserActions.h"
 #include "tests/unit/LiteralSearch.h"
+#include "tests/unit/RecordingForm.h"
 
 namespace {
 
@@ -36,23 +37,7 @@ bool fullSweep() { return true; }
 
 constexpr std::int32_t LargestGross = 2147483647;
 
-struct Notice {
-    std::string caption, text;
-    bool error;
-};
-
-class RecordingPlatform : public Platform {
-public:
-    void message(const std::string& caption, const std::string& text, bool error) override
-    {
-        messages.push_back({caption, text, error});
-    }
-    void beep() override {}
-    void openAddress(const std::string&) override {}
-    char decimalSeparator() const override { return ','; }
-
-    std::vector<Notice> messages;
-};
+using foundation_test::RecordingPlatform;
 
 // The window after activation, with the boxes of one option combination clicked as a user would.
 struct Calculator {
@@ -313,12 +298,12 @@ TEST(GrossSearch, UnreachableTargetShowsTheLargestGrossWithANotice)
         c.user.type(static_cast<char32_t>(digit));
     c.user.press(Key::Enter);
     ASSERT_EQ(1u, c.platform.messages.size());
-    EXPECT_EQ("Platomer 2023", c.platform.messages[0].caption);
+    EXPECT_EQ("Platomer 2023", c.platform.messages[0].first);
     EXPECT_EQ(
         "Čistou mzdu 2000000000 Kč nedává žádná hrubá mzda do 2147483647 Kč, proto je zobrazen výpočet pro tuto "
         "nejvyšší hrubou mzdu.",
-        c.platform.messages[0].text);
-    EXPECT_FALSE(c.platform.messages[0].error);
+        c.platform.messages[0].second);
+    EXPECT_FALSE(c.platform.errors[0]);
     EXPECT_EQ(LargestGross, StrToInt(c.k.EdHruba.text()));
     EXPECT_EQ(netWage(taxYear2023(), {true, false, true, true, 0, 2570}, LargestGross), StrToInt(c.k.EdCista.text()));
 }

@@ -39,19 +39,7 @@ INSTANTIATE_TEST_SUITE_P(NumericEntry, NumericKeyFilter,
                                          KeyCase{"accented_letter", U'\u011b', false}),
                          [](const auto& info) { return std::string(info.param.rule); });
 
-class AmountField : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        user.activate();
-        form.events.clear();
-    }
-    Control& c(const char* name) { return form.control(name); }
-
-    RecordingPlatform platform;
-    RecordingKalkulajda form{platform};
-    UserActions user{form};
-};
+class AmountField : public foundation_test::ActivatedWindow {};
 
 TEST_F(AmountField, RefusedCharacterBeepsAndChangesNothing)
 {

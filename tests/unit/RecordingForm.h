@@ -3,6 +3,7 @@
 // and a form whose events are only recorded, so the event rules can be watched without any
 // handler running.
 
+#include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "model/FormModel.h"
 #include "model/Kalkulajda.h"
 #include "model/Platform.h"
+#include "model/UserActions.h"
 
 namespace foundation_test {
 
@@ -63,6 +65,21 @@ public:
         events.push_back(describe(sender, event));
         TKalkulajda::raise(sender, event);
     }
+};
+
+// The window after its activation, with the events of the activation forgotten.
+class ActivatedWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        user.activate();
+        form.events.clear();
+    }
+    Control& c(const char* name) { return form.control(name); }
+
+    RecordingPlatform platform;
+    RecordingKalkulajda form{platform};
+    UserActions user{form};
 };
 
 }  // namespace foundation_test
