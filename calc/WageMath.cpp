@@ -68,10 +68,7 @@ Route taxRoute(const TaxYear& y, bool podepsal, bool dpp, std::int32_t hruba)
     return Route::Advance;
 }
 
-std::int64_t advanceTax(double danZakl, double danVyssi)
-{
-    return RoundUp(static_cast<Extended>(danZakl) + danVyssi);
-}
+std::int64_t advanceTax(double danZakl, double danVyssi) { return RoundUp(static_cast<Extended>(danZakl) + danVyssi); }
 
 std::int64_t netWage(const TaxYear& y, const WageOptions& o, std::int32_t hruba)
 {

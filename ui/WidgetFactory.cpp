@@ -134,7 +134,8 @@ BuiltWindow buildWindow(const FormModel& form)
     // A page that has not been shown yet keeps the toolkit's default size; give every page the
     // size of the page area now, so both report the same geometry from the start.
     const QRect area = built.tabs->property(PageAreaProperty).toRect();
-    for (int page = 0; page < built.tabs->count(); ++page) built.tabs->widget(page)->resize(area.size());
+    for (int page = 0; page < built.tabs->count(); ++page)
+        built.tabs->widget(page)->resize(area.size());
     built.widgets.erase(rows.front().name);
     return built;
 }
