@@ -38,7 +38,7 @@ public:
     const std::deque<Control>& controls() const { return controls_; }
     Control& at(int index) { return controls_[static_cast<std::size_t>(index)]; }
 
-    Platform& platform() { return platform_; }
+    Platform& platform() const { return platform_; }
     void setObserver(FormObserver* observer) { observer_ = observer; }
 
     Control& focused() { return at(focus_); }

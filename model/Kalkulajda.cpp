@@ -86,5 +86,5 @@ void TKalkulajda::raise(Control& sender, Event event)
 
 std::string TKalkulajda::NumText(Extended value) const
 {
-    return FloatToStr(value, const_cast<TKalkulajda*>(this)->platform().decimalSeparator());
+    return FloatToStr(value, platform().decimalSeparator());
 }
