@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+namespace platomer {
+
 void QtPlatform::message(const std::string& caption, const std::string& text, bool error)
 {
     // An error carries the stop icon; the notice of the tax step is a plain box.
@@ -28,3 +30,5 @@ char QtPlatform::decimalSeparator() const
     const QString point = QLocale::system().decimalPoint();
     return point.size() == 1 && point.at(0).unicode() < 128 ? point.at(0).toLatin1() : '.';
 }
+
+}  // namespace platomer

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace platomer {
+
 class QtPlatform : public Platform {
 public:
     // The boxes are modal to `owner` once it is set.
@@ -18,3 +20,5 @@ public:
 private:
     QWidget* owner_ = nullptr;
 };
+
+}  // namespace platomer

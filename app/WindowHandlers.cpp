@@ -2,6 +2,8 @@
 #include "model/Kalkulajda.h"
 #include "model/Publisher.h"
 
+namespace platomer {
+
 void TKalkulajda::FormActivate(Control& Sender)
 {
     NastavParametry();
@@ -24,3 +26,5 @@ void TKalkulajda::PcHlavChange(Control&) { EdExekCm.setText(EdCista.text()); }
 void TKalkulajda::lWebClick(Control&) { platform().openAddress(Publisher::Web); }
 
 void TKalkulajda::LbrovinaClick(Control&) { platform().openAddress(Publisher::SecondWeb); }
+
+}  // namespace platomer

@@ -31,6 +31,7 @@ void centreOnScreen(QWidget& window)
 
 int main(int argc, char** argv)
 {
+    using namespace platomer;
     if (!displayAvailable()) {
         std::cerr << "platomer: není k dispozici žádný displej (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny); "
                      "spusťte program v grafickém prostředí, nebo bez něj příkazem: xvfb-run platomer\n";

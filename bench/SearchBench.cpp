@@ -14,6 +14,8 @@
 #include "model/Kalkulajda.h"
 #include "model/UserActions.h"
 
+namespace platomer {
+
 namespace {
 
 class SilentPlatform : public Platform {
@@ -69,7 +71,7 @@ void ShippedSearch(benchmark::State& state)
     for (auto _ : state) {
         c.k.EdCista.setText(target);
         c.k.HledejHrubou();
-        benchmark::DoNotOptimize(c.k.TextCista);
+        benchmark::DoNotOptimize(c.k.wage().TextCista);
     }
     state.counters["gross"] = StrToInt(c.k.EdHruba.text());
 }
@@ -83,7 +85,7 @@ void Recalculation(benchmark::State& state)
     for (auto _ : state) {
         c.k.EdHruba.setText(grosses[i ^= 1]);
         c.k.SpoctiTo(c.k.EdHruba);
-        benchmark::DoNotOptimize(c.k.TextCista);
+        benchmark::DoNotOptimize(c.k.wage().TextCista);
     }
 }
 
@@ -132,11 +134,13 @@ private:
 
 }  // namespace
 
+}  // namespace platomer
+
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
+    platomer::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -2,6 +2,8 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
+namespace platomer {
+
 void TKalkulajda::SpoctiSlevy()
 {
     ZvyhDeti = 0;
@@ -28,3 +30,5 @@ void TKalkulajda::SpoctiSlevy()
     SlevyCelkem = slevy;
     PCelkemN.setText(IntToStr(SlevyCelkem));
 }
+
+}  // namespace platomer

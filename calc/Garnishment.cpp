@@ -6,6 +6,8 @@
 #include "model/Kalkulajda.h"
 #include "model/NumericEntry.h"
 
+namespace platomer {
+
 namespace {
 
 double atLeastZero(double& value)
@@ -95,3 +97,5 @@ void TKalkulajda::EdPonizChange(Control& Sender)
         EdPoniz.setText("0");
     }
 }
+
+}  // namespace platomer

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace platomer {
+
 namespace {
 
 constexpr std::int64_t LargestGross = 2147483647;
@@ -60,3 +62,5 @@ std::optional<std::int32_t> findGross(const TaxYear& y, const WageOptions& o, st
         g += step;
     }
 }
+
+}  // namespace platomer

@@ -10,6 +10,8 @@
 
 #include "calc/WageMath.h"
 
+namespace platomer {
+
 struct SearchPass {
     std::int64_t candidate;  // the gross to try next
     std::int32_t step;       // 10, or 1 for the rest of the search
@@ -22,3 +24,5 @@ std::optional<std::int32_t> findGross(const TaxYear& y, const WageOptions& o, st
 
 // A net that no gross at or above `gross` exceeds by less: the net wage is at most this much.
 Extended netCeiling(const TaxYear& y, const WageOptions& o, std::int64_t gross);
+
+}  // namespace platomer

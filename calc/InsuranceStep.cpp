@@ -3,6 +3,8 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
+namespace platomer {
+
 void TKalkulajda::SpoctiPojistne()
 {
     Hruba = StrToIntDef(EdHruba.text(), 0);
@@ -27,3 +29,5 @@ void TKalkulajda::SpoctiPojistne()
     ZakladSraz = Low32(RoundUp(Hruba));
     DanSrazkova = withholdingTax(*this, ZakladSraz);
 }
+
+}  // namespace platomer

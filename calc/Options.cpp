@@ -3,6 +3,8 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
+namespace platomer {
+
 namespace {
 
 void setBoth(Control& social, Control& health, bool ticked)
@@ -106,3 +108,5 @@ void TKalkulajda::EdCistaClick(Control&)
     ChckBxHrzCis.setTicked(true);
     clearResults(*this);
 }
+
+}  // namespace platomer

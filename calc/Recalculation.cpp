@@ -2,6 +2,8 @@
 #include "model/Kalkulajda.h"
 #include "model/NumericEntry.h"
 
+namespace platomer {
+
 void TKalkulajda::SpoctiTo(Control&)
 {
     if (CHckBNezdV.ticked()) DanBonus.setText("0");
@@ -18,3 +20,5 @@ void TKalkulajda::SpoctiTo(Control&)
     EdExekCm.setText(EdCista.text());
     DanBonus.setText(CHckBNezdV.ticked() ? NumText(Bonus) : "0");
 }
+
+}  // namespace platomer

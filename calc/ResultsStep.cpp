@@ -3,6 +3,8 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
+namespace platomer {
+
 void TKalkulajda::ZobrazVysledky()
 {
     PDan20p.setText("0");
@@ -39,4 +41,7 @@ void TKalkulajda::ZobrazVysledky()
     SPF.setText(NumText(SocFir));
     ZPF.setText(NumText(ZdrFir));
     PojSum.setText(NumText(static_cast<std::int64_t>(ZdrFir) + SocFir));
+    ++wageResultsWritten_;
 }
+
+}  // namespace platomer

@@ -4,6 +4,8 @@
 #include "model/Kalkulajda.h"
 #include "model/NumericEntry.h"
 
+namespace platomer {
+
 namespace {
 
 // One candidate through the insurance, tax and results steps; returns its net wage.
@@ -13,7 +15,7 @@ std::int32_t tryGross(TKalkulajda& k, std::int64_t gross)
     k.SpoctiPojistne();
     k.SpoctiDan();
     k.ZobrazVysledky();
-    return StrToInt(k.TextCista);
+    return StrToInt(k.wage().TextCista);
 }
 
 }  // namespace
@@ -49,3 +51,5 @@ void TKalkulajda::EditCistaExit(Control&)
     PadToWidth(EdCista);
     if (StrToInt(TextDanN) == 0) DanBonus.setText("0");
 }
+
+}  // namespace platomer

@@ -5,6 +5,8 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
+namespace platomer {
+
 void TKalkulajda::SpoctiDan()
 {
     TextDanN = "0";
@@ -18,3 +20,5 @@ void TKalkulajda::SpoctiDan()
         platform().message(ApplicationTitle, "Jo, je to vyjímka ....", false);
     }
 }
+
+}  // namespace platomer

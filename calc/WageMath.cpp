@@ -1,5 +1,7 @@
 #include "calc/WageMath.h"
 
+namespace platomer {
+
 Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool health)
 {
     Insurance i;
@@ -89,3 +91,5 @@ std::int64_t netWage(const TaxYear& y, const WageOptions& o, std::int32_t hruba)
     }
     return static_cast<std::int64_t>(hruba) - tax - i.SocZam - i.ZdrZam;
 }
+
+}  // namespace platomer

@@ -7,6 +7,8 @@
 #include "model/Rounding.h"
 #include "model/TaxYear.h"
 
+namespace platomer {
+
 struct Insurance {
     std::int32_t SocZam = 0, SocFir = 0, ZdrZam = 0, ZdrFir = 0;
 };
@@ -53,3 +55,5 @@ struct WageOptions {
 // The net wage without the bonus for a gross, as the recalculation shows it; only for gross
 // wages that leave the insurance boxes alone (the agreement rule is the window's business).
 std::int64_t netWage(const TaxYear& y, const WageOptions& o, std::int32_t hruba);
+
+}  // namespace platomer

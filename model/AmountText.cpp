@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace platomer {
+
 std::string IntToStr(std::int64_t value) { return std::to_string(value); }
 
 std::string FloatToStr(long double value, char decimalSeparator)
@@ -93,3 +95,5 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue)
 {
     return TryStrToInt(text).value_or(defaultValue);
 }
+
+}  // namespace platomer

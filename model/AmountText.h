@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace platomer {
+
 // The error of a failed strict integer parse; its text is what the error box shows.
 class ConvertError : public std::runtime_error {
 public:
@@ -29,3 +31,5 @@ std::int32_t StrToInt(std::string_view text);
 
 // Lenient parse: the default for any text the strict parse cannot read.
 std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue);
+
+}  // namespace platomer

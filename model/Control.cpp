@@ -2,6 +2,8 @@
 
 #include "model/FormModel.h"
 
+namespace platomer {
+
 Control::Control(FormModel& form, const ControlRow& row, int index, int parent)
     : form_(&form),
       row_(&row),
@@ -40,3 +42,5 @@ void Control::setColour(Colour colour)
 void Control::setFocus() { form_->moveFocus(*this, FocusCause::Keyboard); }
 
 Control& Control::child(int i) const { return form_->at(children_.at(static_cast<std::size_t>(i))); }
+
+}  // namespace platomer

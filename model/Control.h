@@ -6,6 +6,8 @@
 
 #include "model/ControlTable.h"
 
+namespace platomer {
+
 class FormModel;
 
 enum class Colour : unsigned char { None, Yellow, InfoBk };
@@ -60,3 +62,5 @@ private:
     bool visible_;
     Colour colour_;
 };
+
+}  // namespace platomer

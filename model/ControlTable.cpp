@@ -4,6 +4,8 @@
 
 #include "Publisher.h"
 
+namespace platomer {
+
 const std::vector<ControlRow>& controlTable()
 {
     static const std::vector<ControlRow> rows{
@@ -188,3 +190,5 @@ const std::vector<ControlRow>& controlTable()
     };
     return rows;
 }
+
+}  // namespace platomer

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace platomer {
+
 enum class Kind : std::uint8_t {
     Window,       // the one top-level window
     PageControl,  // the two-tab page set
@@ -38,3 +40,5 @@ struct ControlRow {
 
 // Every control of the window, the window itself first.
 const std::vector<ControlRow>& controlTable();
+
+}  // namespace platomer

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace platomer {
+
 std::u32string toChars(std::string_view text)
 {
     std::u32string out;
@@ -86,3 +88,5 @@ EditedText eraseForward(std::string_view text, int selStart, int selLength)
     if (selStart == static_cast<int>(chars.size())) return {std::string(text), selStart};
     return erase(chars, selStart, 1);
 }
+
+}  // namespace platomer

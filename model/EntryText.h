@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace platomer {
+
 // The length of a text in characters (UTF-8 code points).
 int textLength(std::string_view text);
 
@@ -21,3 +23,5 @@ EditedText eraseForward(std::string_view text, int selStart, int selLength);
 // Splits a text into its characters.
 std::u32string toChars(std::string_view text);
 std::string fromChars(std::u32string_view chars);
+
+}  // namespace platomer

@@ -5,6 +5,8 @@
 
 #include "model/EntryText.h"
 
+namespace platomer {
+
 FormModel::FormModel(Platform& platform) : platform_(platform)
 {
     for (const ControlRow& row : controlTable()) {
@@ -182,3 +184,5 @@ void FormModel::notify(const Control& control)
 {
     if (observer_) observer_->controlChanged(control);
 }
+
+}  // namespace platomer

@@ -11,6 +11,8 @@
 #include "model/Control.h"
 #include "model/Platform.h"
 
+namespace platomer {
+
 enum class Event : unsigned char { Click, Change, Exit };
 
 // How the focus arrives: from the keyboard (or code) the whole text of an entry is selected,
@@ -85,3 +87,5 @@ private:
     int exiting_ = -1;
     unsigned focusRequests_ = 0;
 };
+
+}  // namespace platomer

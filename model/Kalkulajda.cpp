@@ -1,7 +1,12 @@
 #include "model/Kalkulajda.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "model/AmountText.h"
 #include "model/Wiring.h"
+
+namespace platomer {
 
 TKalkulajda::TKalkulajda(Platform& platform)
     : FormModel(platform),
@@ -80,11 +85,19 @@ TKalkulajda::TKalkulajda(Platform& platform)
 
 void TKalkulajda::raise(Control& sender, Event event)
 {
-    if (Handler h = bound_[static_cast<std::size_t>(sender.index())][static_cast<std::size_t>(event)])
-        (this->*h)(sender);
+    Handler h = bound_[static_cast<std::size_t>(sender.index())][static_cast<std::size_t>(event)];
+    if (!h) return;
+    if (nesting_ >= MaxNesting) throw std::runtime_error("Výpočet se zacyklil a byl přerušen");
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d, int& deepest) : depth(d) { deepest = std::max(deepest, ++depth); }
+        ~Depth() { --depth; }
+        Depth(const Depth&) = delete;
+        Depth& operator=(const Depth&) = delete;
+    } depth(nesting_, deepestNesting_);
+    (this->*h)(sender);
 }
 
-std::string TKalkulajda::NumText(Extended value) const
-{
-    return FloatToStr(value, platform().decimalSeparator());
-}
+std::string TKalkulajda::NumText(Extended value) const { return FloatToStr(value, platform().decimalSeparator()); }
+
+}  // namespace platomer

@@ -13,12 +13,18 @@
 #include <vector>
 
 #include "model/FormModel.h"
+#include "model/GarnishmentState.h"
 #include "model/Rounding.h"
 #include "model/TaxYear.h"
+#include "model/WageState.h"
+
+namespace platomer {
 
 inline constexpr const char* ApplicationTitle = "Platomer 2023";
 
-class TKalkulajda : public FormModel, public TaxYear {
+// The state is grouped as the rules group it: the year's parameters, the wage calculation and
+// the garnishment. The handlers use the fields by their own names; others read them whole.
+class TKalkulajda : public FormModel, protected TaxYear, protected WageState, protected GarnishmentState {
 public:
     explicit TKalkulajda(Platform& platform);
 
@@ -67,22 +73,17 @@ public:
     // Runs the handler bound to an event, if any.
     void raise(Control& sender, Event event) override;
 
-    // Calculation state, carried between the steps and between events.
-    bool Podepsal = false;
-    std::int32_t Hruba = 0;
-    std::int32_t SocZam = 0, ZdrZam = 0, SocFir = 0, ZdrFir = 0;
-    std::int32_t ZakladSraz = 0;
-    double DanSrazkova = 0;
-    double ZakladZaokr = 0, ZakladVyssi = 0, DanVyssi = 0, ZakladZakl = 0, DanZakl = 0;
-    std::int32_t ZvyhDeti = 0, SlevyCelkem = 0;
-    double ZakladZobr = 0;
-    double Bonus = 0;
-    std::string TextDanN, TextCista;
+    // How deep handlers have nested since the last reset: each event raised by code inside a
+    // handler runs its own handler at once. A bound stops a cascade that would never end.
+    static constexpr int MaxNesting = 64;
+    int deepestNesting() const { return deepestNesting_; }
+    void resetDeepestNesting() { deepestNesting_ = nesting_; }
+    // How many times the results of the wage page were written.
+    std::uint64_t wageResultsWritten() const { return wageResultsWritten_; }
 
-    // Garnishment state.
-    double NezabCastka = 0, ZbytekCiste = 0, PrvniTretina = 0, SrazBezOmez = 0;
-    double SrazPrednost = 0, SrazNepr = 0, DruhaTretina = 0, MzdaPoPred = 0, MzdaPoNepr = 0;
-    std::int32_t Ponizeni = 0;
+    const TaxYear& year() const { return *this; }
+    const WageState& wage() const { return *this; }
+    const GarnishmentState& garnishment() const { return *this; }
 
     // The controls the handlers use, by their names.
     Control &Kalkulajda, &PcHlav;
@@ -101,4 +102,9 @@ private:
     bool anyChildTicked() const;
     // The click, change and exit handlers of each control.
     std::vector<std::array<Handler, 3>> bound_;
+    int nesting_ = 0;
+    int deepestNesting_ = 0;
+    std::uint64_t wageResultsWritten_ = 0;
 };
+
+}  // namespace platomer

@@ -2,6 +2,8 @@
 
 #include "model/EntryText.h"
 
+namespace platomer {
+
 bool NumericKeyAllowed(char32_t key)
 {
     return key == 8 || key == 9 || key == 13 || key == '.' || (key >= '0' && key <= '9');
@@ -19,3 +21,5 @@ void PadToWidth(Control& field)
     for (int n = length + correction; n <= 12; ++n)
         field.setText(" " + field.text());
 }
+
+}  // namespace platomer

@@ -1,6 +1,8 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
+namespace platomer {
+
 TaxYear taxYear2023()
 {
     TaxYear y;
@@ -54,3 +56,5 @@ void TKalkulajda::NastavParametry()
     p2SazDanod.setText(IntToStr(HraniceVyssi));
     pMr.setText(NumText(LimitMr));
 }
+
+}  // namespace platomer

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace platomer {
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -16,3 +18,5 @@ public:
     // The decimal separator of the user's locale.
     virtual char decimalSeparator() const = 0;
 };
+
+}  // namespace platomer

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <stdexcept>
 
+namespace platomer {
+
 std::int64_t Round(Extended value)
 {
     // The default floating-point environment rounds to nearest with ties to even.
@@ -16,3 +18,5 @@ std::int32_t Low32(std::int64_t value)
 {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
 }
+
+}  // namespace platomer

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace platomer {
+
 using Extended = long double;
 
 // The extended value nearest to 0.499: adding it before rounding rounds up to whole crowns,
@@ -17,3 +19,5 @@ std::int32_t Low32(std::int64_t value);
 
 inline std::int64_t RoundUp(Extended value) { return Round(value + Half); }
 inline std::int64_t RoundDown(Extended value) { return Round(value - Half); }
+
+}  // namespace platomer

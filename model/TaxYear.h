@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace platomer {
+
 struct TaxYear {
     std::int32_t SlevaPopl = 0, SlevaStud = 0, ZvyhDite1 = 0, PriplDite2 = 0, PriplDite3 = 0;
     std::int32_t SlevaCInv = 0, SlevaPInv = 0, SlevaZtp = 0, HraniceVyssi = 0;
@@ -15,3 +17,5 @@ struct TaxYear {
 
 // The figures in force from 1 January 2023.
 TaxYear taxYear2023();
+
+}  // namespace platomer

@@ -6,6 +6,8 @@
 #include "model/EntryText.h"
 #include "model/NumericEntry.h"
 
+namespace platomer {
+
 std::string UserActions::errorText(const std::string& message)
 {
     // A message ending in a letter or a digit gets its full stop.
@@ -141,3 +143,5 @@ void UserActions::paste(const std::string& text)
     EditedText e = replaceSelection(f.text(), f.selStart, f.selLength, text);
     dispatch([&] { form_.userEdit(f, e.text, e.caret); });
 }
+
+}  // namespace platomer

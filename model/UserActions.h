@@ -8,6 +8,8 @@
 
 #include "model/Kalkulajda.h"
 
+namespace platomer {
+
 enum class Key { Enter, Tab, Backtab, Space, Backspace, Delete, Home, End, Left, Right, CtrlTab, CtrlShiftTab };
 
 class UserActions {
@@ -38,3 +40,5 @@ private:
     TKalkulajda& form_;
     bool activated_ = false;
 };
+
+}  // namespace platomer

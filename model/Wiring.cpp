@@ -1,5 +1,7 @@
 #include "model/Wiring.h"
 
+namespace platomer {
+
 using K = TKalkulajda;
 
 const std::vector<Binding>& wiring()
@@ -42,3 +44,5 @@ const std::vector<Binding>& wiring()
     };
     return table;
 }
+
+}  // namespace platomer

@@ -5,6 +5,8 @@
 
 #include "model/Kalkulajda.h"
 
+namespace platomer {
+
 enum class Binds : unsigned char { Click, Change, Exit, Activate, KeyPress };
 
 struct Binding {
@@ -14,3 +16,5 @@ struct Binding {
 };
 
 const std::vector<Binding>& wiring();
+
+}  // namespace platomer

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace platomer {
+
 namespace {
 
 // One ring of a bevel, `width` lines deep: a raised ring is light at the top and the left and
@@ -49,3 +51,5 @@ void BevelFrame::paintEvent(QPaintEvent*)
     QRect rect = drawRing(painter, this->rect(), bevel_.outer, bevel_.width, palette());
     drawRing(painter, rect, bevel_.inner, bevel_.width, palette());
 }
+
+}  // namespace platomer

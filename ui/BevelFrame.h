@@ -6,6 +6,8 @@
 
 #include "ui/LookTable.h"
 
+namespace platomer {
+
 class BevelFrame : public QFrame {
     Q_OBJECT
 public:
@@ -21,3 +23,5 @@ protected:
 private:
     Bevel bevel_;
 };
+
+}  // namespace platomer

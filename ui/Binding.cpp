@@ -4,6 +4,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
+namespace platomer {
+
 namespace {
 
 // Keyboard stops take the focus only when the model gives it: never by a click or the wheel,
@@ -52,3 +54,5 @@ void Binding::start()
 {
     if (mirror_.window().window->isActiveWindow()) filter_.activateOnce();
 }
+
+}  // namespace platomer

@@ -10,6 +10,8 @@
 #include "ui/ModelMirror.h"
 #include "ui/WidgetFactory.h"
 
+namespace platomer {
+
 class Binding {
 public:
     Binding(TKalkulajda& form, UserActions& user, const BuiltWindow& window);
@@ -34,3 +36,5 @@ private:
     ModelMirror mirror_;
     InputFilter filter_;
 };
+
+}  // namespace platomer

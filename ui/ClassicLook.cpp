@@ -7,6 +7,8 @@
 
 #include "ui/LookTable.h"
 
+namespace platomer {
+
 namespace {
 
 // The classic page control puts its pages at a fixed place below the tab headers, 4 pixels in
@@ -51,3 +53,5 @@ void useClassicStyle()
     if (dynamic_cast<ClassicStyle*>(QApplication::style())) return;
     if (QStyle* windows = QStyleFactory::create("Windows")) QApplication::setStyle(new ClassicStyle(windows));
 }
+
+}  // namespace platomer

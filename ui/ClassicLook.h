@@ -4,9 +4,13 @@
 
 #include <QPalette>
 
+namespace platomer {
+
 // The window's palette; every control takes it unless its look says otherwise.
 QPalette classicPalette();
 // Draws the application's widgets in the classic style, when the toolkit has it.
 void useClassicStyle();
 // The property of the page control that holds the rectangle of its pages.
 inline constexpr const char* PageAreaProperty = "pageArea";
+
+}  // namespace platomer

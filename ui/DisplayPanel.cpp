@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace platomer {
+
 DisplayPanel::DisplayPanel(QWidget* parent) : BevelFrame(parent) {}
 
 void DisplayPanel::setText(const QString& text)
@@ -21,3 +23,5 @@ void DisplayPanel::paintEvent(QPaintEvent* event)
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(inside, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, text_);
 }
+
+}  // namespace platomer

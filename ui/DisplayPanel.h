@@ -6,6 +6,8 @@
 
 #include "ui/BevelFrame.h"
 
+namespace platomer {
+
 class DisplayPanel : public BevelFrame {
     Q_OBJECT
 public:
@@ -19,3 +21,5 @@ protected:
 private:
     QString text_;
 };
+
+}  // namespace platomer

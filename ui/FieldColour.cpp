@@ -5,6 +5,8 @@
 
 #include "ui/LookTable.h"
 
+namespace platomer {
+
 namespace {
 
 Paint paintOf(Colour colour) { return colour == Colour::Yellow ? Paint::Yellow : Paint::InfoBk; }
@@ -36,3 +38,5 @@ const char* colourName(Colour colour)
     }
     return "-";
 }
+
+}  // namespace platomer

@@ -6,8 +6,12 @@
 
 class QWidget;
 
+namespace platomer {
+
 void setFieldColour(QWidget& field, Colour colour);
 // The colour the field shows; Colour::None when it is neither of the two.
 Colour fieldColour(const QWidget& field);
 // "clYellow", "clInfoBk", or "-" for Colour::None.
 const char* colourName(Colour colour);
+
+}  // namespace platomer

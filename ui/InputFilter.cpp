@@ -14,6 +14,8 @@
 
 #include "ui/ModelMirror.h"
 
+namespace platomer {
+
 namespace {
 
 // The keys that are actions of their own; every other key types its text.
@@ -221,3 +223,5 @@ void InputFilter::focusArrived(QWidget* widget)
         if (!busy_) mirror_.assertFocus();
     });
 }
+
+}  // namespace platomer

@@ -15,6 +15,8 @@ class QKeyEvent;
 class QMenu;
 class QMouseEvent;
 class QWidget;
+
+namespace platomer {
 class ModelMirror;
 
 class InputFilter : public QObject {
@@ -46,3 +48,5 @@ private:
     bool activated_ = false;
     bool reassertQueued_ = false;
 };
+
+}  // namespace platomer

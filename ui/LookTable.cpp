@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <unordered_map>
 
+namespace platomer {
+
 namespace {
 
 // The classic window font is a bitmap font of 11-pixel characters; the nearest font found on a
@@ -205,3 +207,5 @@ Look lookOf(const ControlRow& row)
     auto it = lookTable().find(row.name);
     return it == lookTable().end() ? defaultLook(row.kind) : it->second;
 }
+
+}  // namespace platomer

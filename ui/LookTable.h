@@ -8,6 +8,8 @@
 
 #include "model/ControlTable.h"
 
+namespace platomer {
+
 // The colours the window is painted with, by the names its layout uses.
 enum class Paint : unsigned char {
     Parent,      // no colour of its own: the parent's shows through
@@ -52,3 +54,5 @@ QFont fontOf(const Look& look);
 
 // The look of a control: its own row, or the look common to its kind.
 Look lookOf(const ControlRow& row);
+
+}  // namespace platomer

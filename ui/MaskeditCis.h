@@ -4,8 +4,12 @@
 
 #include <QLineEdit>
 
+namespace platomer {
+
 class TMaskeditCis : public QLineEdit {
     Q_OBJECT
 public:
     explicit TMaskeditCis(QWidget* parent = nullptr);
 };
+
+}  // namespace platomer

@@ -12,6 +12,8 @@
 #include "ui/FieldColour.h"
 #include "ui/TickBox.h"
 
+namespace platomer {
+
 namespace {
 
 // The model counts characters, QLineEdit counts UTF-16 units.
@@ -141,3 +143,5 @@ void ModelMirror::mirrorAll()
     pageChanged(form_.activePage());
     assertFocus();
 }
+
+}  // namespace platomer

@@ -7,6 +7,8 @@
 #include "model/FormModel.h"
 #include "ui/WidgetFactory.h"
 
+namespace platomer {
+
 class ModelMirror : public FormObserver {
 public:
     ModelMirror(FormModel& form, const BuiltWindow& window);
@@ -35,3 +37,5 @@ private:
     BuiltWindow window_;
     std::unordered_map<const QWidget*, int> controls_;
 };
+
+}  // namespace platomer

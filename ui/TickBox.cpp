@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+namespace platomer {
+
 TickBox::TickBox(const QString& caption, bool captionLeft, QWidget* parent)
     : QCheckBox(caption, parent), captionLeft_(captionLeft)
 {
@@ -47,3 +49,5 @@ void TickBox::paintEvent(QPaintEvent*)
 bool TickBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
 void TickBox::nextCheckState() {}
+
+}  // namespace platomer

@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 
+namespace platomer {
+
 class TickBox : public QCheckBox {
     Q_OBJECT
 public:
@@ -22,3 +24,5 @@ protected:
 private:
     bool captionLeft_;
 };
+
+}  // namespace platomer

@@ -14,6 +14,8 @@
 #include "ui/MaskeditCis.h"
 #include "ui/TickBox.h"
 
+namespace platomer {
+
 namespace {
 
 QString qText(const std::string& text) { return QString::fromStdString(text); }
@@ -139,3 +141,5 @@ BuiltWindow buildWindow(const FormModel& form)
     built.widgets.erase(rows.front().name);
     return built;
 }
+
+}  // namespace platomer

@@ -7,6 +7,8 @@
 
 class QWidget;
 class QTabWidget;
+
+namespace platomer {
 class FormModel;
 
 struct BuiltWindow {
@@ -22,3 +24,5 @@ struct BuiltWindow {
 // Builds the window for the model's controls with their current texts, ticks and states. The
 // application is switched to the classic style first (ui/ClassicLook.h), which the layout needs.
 BuiltWindow buildWindow(const FormModel& form);
+
+}  // namespace platomer

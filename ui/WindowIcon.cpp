@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace platomer {
+
 QIcon windowIcon()
 {
     QPixmap pixmap(32, 32);
@@ -21,3 +23,5 @@ QIcon windowIcon()
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8("Kč"));
     return QIcon(pixmap);
 }
+
+}  // namespace platomer

@@ -3,4 +3,8 @@
 
 #include <QIcon>
 
+namespace platomer {
+
 QIcon windowIcon();
+
+}  // namespace platomer

@@ -15,6 +15,8 @@
 #include "tools/replay/RecordingPlatform.h"
 #include "ui/Binding.h"
 
+namespace platomer {
+
 class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -89,3 +91,5 @@ protected:
     QTimer watchdog;
     bool modalSeen = false;
 };
+
+}  // namespace platomer

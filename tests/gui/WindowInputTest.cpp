@@ -8,6 +8,8 @@
 #include "model/Publisher.h"
 #include "ui/DisplayPanel.h"
 
+namespace platomer {
+
 using WindowInput = WindowFixture;
 
 TEST_F(WindowInput, FirstActivationRanOnceAndFocusIsOnTheTabStrip)
@@ -173,3 +175,5 @@ TEST_F(WindowInput, LinkLabelsOpenTheirAddresses)
     EXPECT_EQ(recorded.str(), std::string("open\t") + Publisher::Web + "\nopen\t" + Publisher::SecondWeb + "\n");
     EXPECT_EQ(qtFocus(), "PcHlav");
 }
+
+}  // namespace platomer

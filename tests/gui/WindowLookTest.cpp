@@ -4,6 +4,8 @@
 
 #include "WindowFixture.h"
 
+namespace platomer {
+
 using WindowLook = WindowFixture;
 
 TEST_F(WindowLook, WindowHasFixedClientSizeAndCaption)
@@ -45,3 +47,5 @@ TEST_F(WindowLook, ControlsOtherThanLabelsStandWhereTheTableSays)
         }
     }
 }
+
+}  // namespace platomer

@@ -8,6 +8,8 @@
 
 #include "model/AmountText.h"
 
+namespace platomer {
+
 namespace {
 
 struct IntTextCase {
@@ -164,3 +166,5 @@ TEST(AmountText, WholeRealTextReadsBackAsAnInteger)
 }
 
 }  // namespace
+
+}  // namespace platomer

@@ -10,6 +10,8 @@
 #include "RecordingForm.h"
 #include "model/UserActions.h"
 
+namespace platomer {
+
 namespace {
 
 using foundation_test::RecordingForm;
@@ -390,7 +392,7 @@ TEST(Activation, ParameterPanelsAreEmptyUntilTheFirstActivation)
     for (const char* panel : {"pZivMinJ", "pNormBydlo", "pNezdM", "pNezdS", "pNezdI", "pNezdP", "pNezdztp", "pDite1",
                               "pDite2", "pDite3", "pDite1ztp", "pDite2ztp", "pDite3ztp", "p2SazDanod", "pMr"})
         EXPECT_EQ(form.control(panel).text(), "") << panel;
-    EXPECT_EQ(form.SlevaPopl, 0);
+    EXPECT_EQ(form.year().SlevaPopl, 0);
     EXPECT_EQ(form.control("pMzdaSoub").text(), "0");
     UserActions(form).activate();
     EXPECT_EQ(form.control("pNezdM").text(), "30840");
@@ -401,9 +403,9 @@ TEST_F(Window, SecondParameterRunChangesNothingAndRaisesNothing)
 {
     form.NastavParametry();
     EXPECT_TRUE(form.events.empty());
-    EXPECT_EQ(form.NezabOsoba, 3409.5);
-    EXPECT_EQ(form.HraniceSrazek, 30685.5);
-    EXPECT_EQ(form.ZakladNezab, 20457);
+    EXPECT_EQ(form.year().NezabOsoba, 3409.5);
+    EXPECT_EQ(form.year().HraniceSrazek, 30685.5);
+    EXPECT_EQ(form.year().ZakladNezab, 20457);
 }
 
 // ---- The error box. ----
@@ -454,3 +456,5 @@ TEST_F(Window, ErrorEscapingAHandlerIsShownWithTheApplicationTitle)
 }
 
 }  // namespace
+
+}  // namespace platomer

@@ -19,6 +19,8 @@
 #include "tests/unit/LiteralSearch.h"
 #include "tests/unit/RecordingForm.h"
 
+namespace platomer {
+
 namespace {
 
 // A search costs about 140 evaluations of the net. Every target up to 30000 is searched under
@@ -53,7 +55,7 @@ struct Calculator {
     {
         k.EdHruba.setText(std::to_string(gross));
         k.SpoctiTo(k.EdHruba);
-        return StrToInt(k.TextCista);
+        return StrToInt(k.wage().TextCista);
     }
 
     // Net to gross: the target in its field and the whole search run.
@@ -150,12 +152,12 @@ TEST_P(ForEachOption, BoxesClickedGiveTheCreditsOfTheCase)
     const OptionCase& option = GetParam();
     Calculator c(option.clicks);
     c.netFor(20000);
-    EXPECT_EQ(c.k.Podepsal, option.wage.podepsal);
+    EXPECT_EQ(c.k.wage().Podepsal, option.wage.podepsal);
     EXPECT_EQ(c.k.CheckBxDpp.ticked(), option.wage.dpp);
     EXPECT_EQ(c.k.ChckBSocAno.ticked(), option.wage.social);
     EXPECT_EQ(c.k.ChckBZdrAno.ticked(), option.wage.health);
-    EXPECT_EQ(c.k.ZvyhDeti, option.wage.zvyhDeti);
-    EXPECT_EQ(c.k.SlevyCelkem, option.wage.slevyCelkem);
+    EXPECT_EQ(c.k.wage().ZvyhDeti, option.wage.zvyhDeti);
+    EXPECT_EQ(c.k.wage().SlevyCelkem, option.wage.slevyCelkem);
 }
 
 TEST_P(ForEachOption, NetWageEqualsTheRecalculatedNet)
@@ -175,7 +177,7 @@ TEST_P(ForEachOption, WindowSearchFindsTheGrossOfTheCandidateSequence)
     const OptionCase& option = GetParam();
     Calculator c(option.clicks);
     c.searchMode();
-    NetMemo net(c.k, option.wage);
+    NetMemo net(c.k.year(), option.wage);
     const std::int32_t stride = fullSweep() ? 1 : 7;
     const auto index = static_cast<std::int32_t>(
         std::find_if(std::begin(Options), std::end(Options),
@@ -186,7 +188,7 @@ TEST_P(ForEachOption, WindowSearchFindsTheGrossOfTheCandidateSequence)
         ASSERT_TRUE(expected) << "target " << target;
         ASSERT_EQ(*expected, c.grossFor(target)) << "target " << target;
         // The window shows the calculation of the gross found.
-        ASSERT_EQ(net(*expected), StrToInt(c.k.TextCista)) << "target " << target;
+        ASSERT_EQ(net(*expected), StrToInt(c.k.wage().TextCista)) << "target " << target;
     }
     EXPECT_TRUE(c.platform.messages.empty());
 }
@@ -320,3 +322,5 @@ TEST(GrossSearch, TargetOfTheLargestGrossIsReached)
 }
 
 }  // namespace
+
+}  // namespace platomer

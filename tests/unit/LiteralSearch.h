@@ -10,6 +10,8 @@
 
 #include "calc/WageMath.h"
 
+namespace platomer {
+
 // The net wage of every gross asked for, computed by netWage; those of one residue class modulo
 // Modulus (all grosses by default) below a limit are computed once and kept, so that many
 // searches over the same grosses cost one evaluation per gross.
@@ -65,3 +67,5 @@ std::optional<std::int32_t> literalGross(std::int32_t target, NetOf&& netOf)
         if (gross > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
     }
 }
+
+}  // namespace platomer

@@ -6,6 +6,8 @@
 
 #include "model/NumericEntry.h"
 
+namespace platomer {
+
 namespace {
 
 struct KeyCase {
@@ -35,3 +37,5 @@ INSTANTIATE_TEST_SUITE_P(NumericEntry, NumericKeyFilter,
                          [](const auto& info) { return std::string(info.param.rule); });
 
 }  // namespace
+
+}  // namespace platomer

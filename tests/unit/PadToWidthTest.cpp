@@ -7,6 +7,8 @@
 #include "RecordingForm.h"
 #include "model/NumericEntry.h"
 
+namespace platomer {
+
 namespace {
 
 using foundation_test::RecordingForm;
@@ -143,3 +145,5 @@ TEST_F(PadToWidthField, EachChangeSeesOneMoreBlank)
 }
 
 }  // namespace
+
+}  // namespace platomer

@@ -13,6 +13,8 @@
 #include "model/Platform.h"
 #include "model/UserActions.h"
 
+namespace platomer {
+
 namespace foundation_test {
 
 class RecordingPlatform : public Platform {
@@ -83,3 +85,5 @@ protected:
 };
 
 }  // namespace foundation_test
+
+}  // namespace platomer

@@ -7,6 +7,8 @@
 
 #include "model/Rounding.h"
 
+namespace platomer {
+
 namespace {
 
 struct RoundCase {
@@ -94,3 +96,5 @@ INSTANTIATE_TEST_SUITE_P(Rounding, Low32Bits,
                          [](const auto& info) { return std::string(info.param.rule); });
 
 }  // namespace
+
+}  // namespace platomer

@@ -9,6 +9,8 @@
 #include "calc/WageMath.h"
 #include "model/TaxYear.h"
 
+namespace platomer {
+
 namespace {
 
 const TaxYear& year()
@@ -147,3 +149,5 @@ TEST(LargeWage, NetWageOfTheLargestGrossStaysPositive)
 }
 
 }  // namespace
+
+}  // namespace platomer

@@ -1,5 +1,7 @@
 #include "tools/replay/ModelSurface.h"
 
+namespace platomer {
+
 ControlState ModelSurface::state(const std::string& name)
 {
     const Control& c = form_.control(name);
@@ -13,3 +15,5 @@ ControlState ModelSurface::state(const std::string& name)
     s.background = c.kind() != Kind::NumericEntry ? "-" : c.colour() == Colour::Yellow ? "clYellow" : "clInfoBk";
     return s;
 }
+
+}  // namespace platomer

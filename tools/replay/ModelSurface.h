@@ -4,6 +4,8 @@
 #include "model/Kalkulajda.h"
 #include "tools/replay/Surface.h"
 
+namespace platomer {
+
 class ModelSurface : public Surface {
 public:
     explicit ModelSurface(TKalkulajda& form) : form_(form), user_(form) {}
@@ -27,3 +29,5 @@ private:
     TKalkulajda& form_;
     UserActions user_;
 };
+
+}  // namespace platomer

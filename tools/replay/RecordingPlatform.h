@@ -5,6 +5,8 @@
 
 #include "model/Platform.h"
 
+namespace platomer {
+
 class RecordingPlatform : public Platform {
 public:
     RecordingPlatform(std::ostream& out, char separator) : out_(out), separator_(separator) {}
@@ -20,3 +22,5 @@ private:
     std::ostream& out_;
     char separator_;
 };
+
+}  // namespace platomer

@@ -6,6 +6,8 @@
 
 #include "model/EntryText.h"
 
+namespace platomer {
+
 ReplayScript::ReplayScript(Surface& surface, std::vector<std::string> names, std::ostream& out)
     : surface_(surface), names_(std::move(names)), out_(out)
 {
@@ -103,3 +105,5 @@ void ReplayScript::runLine(const std::string& line)
         throw ScriptError("unknown command '" + command + "'");
     }
 }
+
+}  // namespace platomer

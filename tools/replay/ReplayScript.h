@@ -9,6 +9,8 @@
 
 #include "tools/replay/Surface.h"
 
+namespace platomer {
+
 // A script that cannot be run: an unknown command or control, or a click on a hidden page.
 class ScriptError : public std::runtime_error {
 public:
@@ -31,3 +33,5 @@ private:
     std::vector<std::string> names_;
     std::ostream& out_;
 };
+
+}  // namespace platomer

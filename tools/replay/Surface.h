@@ -7,6 +7,8 @@
 
 #include "model/UserActions.h"
 
+namespace platomer {
+
 struct ControlState {
     std::string text;
     bool tickBox = false, ticked = false, enabled = false, visible = false, focused = false;
@@ -30,3 +32,5 @@ public:
     virtual std::vector<std::string> geometry() { return {}; }
     virtual bool screenshot(const std::string&) { return false; }
 };
+
+}  // namespace platomer

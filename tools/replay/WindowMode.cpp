@@ -25,6 +25,8 @@
 #include "ui/DisplayPanel.h"
 #include "ui/FieldColour.h"
 
+namespace platomer {
+
 namespace {
 
 class WindowSurface : public Surface {
@@ -241,3 +243,5 @@ int runWindow(int argc, char** argv, std::istream& script, char separator, const
     ReplayScript(surface, names, std::cout).run(script);
     return 0;
 }
+
+}  // namespace platomer

@@ -5,4 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace platomer {
+
 int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names);
+
+}  // namespace platomer

@@ -9,6 +9,7 @@
 #include "tools/replay/ReplayScript.h"
 #include "tools/replay/WindowMode.h"
 
+namespace platomer {
 namespace {
 
 std::vector<std::string> controlNames()
@@ -30,9 +31,11 @@ int runModel(std::istream& script, char separator)
 }
 
 }  // namespace
+}  // namespace platomer
 
 int main(int argc, char** argv)
 {
+    using namespace platomer;
     bool model = false;
     char separator = ',';
     std::string path;
