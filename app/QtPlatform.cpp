@@ -8,11 +8,25 @@
 
 namespace platomer {
 
+namespace {
+
+// An error quotes the text it could not read, which may be a paste of any length: the box shows
+// its start and its end, so that it stays within the screen.
+QString boxText(const std::string& text)
+{
+    constexpr int Head = 160, Tail = 60;
+    QString shown = QString::fromStdString(text);
+    if (shown.size() > Head + Tail + 1) shown = shown.left(Head) + QChar(0x2026) + shown.right(Tail);
+    return shown;
+}
+
+}  // namespace
+
 void QtPlatform::message(const std::string& caption, const std::string& text, bool error)
 {
     // An error carries the stop icon; the notice of the tax step is a plain box.
     QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Ok, owner_);
+                    boxText(text), QMessageBox::Ok, owner_);
     box.exec();
 }
 
@@ -25,7 +39,9 @@ void QtPlatform::openAddress(const std::string& address)
     QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + QString::fromStdString(address)));
 }
 
-char QtPlatform::decimalSeparator() const
+char QtPlatform::decimalSeparator() const { return systemDecimalSeparator(); }
+
+char systemDecimalSeparator()
 {
     const QString point = QLocale::system().decimalPoint();
     return point.size() == 1 && point.at(0).unicode() < 128 ? point.at(0).toLatin1() : '.';

@@ -7,6 +7,9 @@ class QWidget;
 
 namespace platomer {
 
+// The decimal separator of the locale the process runs in (LC_ALL, LC_NUMERIC, LANG).
+char systemDecimalSeparator();
+
 class QtPlatform : public Platform {
 public:
     // The boxes are modal to `owner` once it is set.

@@ -33,13 +33,20 @@ int main(int argc, char** argv)
 {
     using namespace platomer;
     if (!displayAvailable()) {
+        // The command names this very program, however it was started; xvfb-run's -a picks a free
+        // display number, so it works beside another virtual server too.
+        const char* self = argc > 0 && argv[0] && *argv[0] ? argv[0] : "platomer";
         std::cerr << "platomer: není k dispozici žádný displej (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny); "
-                     "spusťte program v grafickém prostředí, nebo bez něj příkazem: xvfb-run platomer\n";
+                     "spusťte program v grafickém prostředí, nebo bez něj příkazem: xvfb-run -a "
+                  << self << " (xvfb-run je v balíčku xvfb)\n";
         return 1;
     }
     QApplication app(argc, argv);
     // Only the name: a display name would be appended to the window's caption.
     QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+    // Lets the desktop match the window to its launcher and so to the launcher's icon and name
+    // (the id is the metainfo's; packaging/install.cmake passes it in).
+    QGuiApplication::setDesktopFileName(QStringLiteral(PLATOMER_DESKTOP_ID));
 
     QtPlatform platform;
     TKalkulajda form(platform);

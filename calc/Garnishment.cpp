@@ -1,5 +1,6 @@
 // What a garnishment may take from a net wage: the non-seizable amount, the part seized
 // without limit, and the rule of thirds for priority and non-priority claims.
+#include <algorithm>
 #include <exception>
 
 #include "model/AmountText.h"
@@ -38,10 +39,12 @@ void TKalkulajda::CiExek(Control&)
     const std::int32_t N = StrToInt(EdExekCm.text());
 
     // Two thirds of the subsistence minimum and housing cost for the debtor, a quarter of that
-    // per dependent person, any fraction of a crown rounded up.
-    NezabCastka = static_cast<double>(
-        RoundUp(static_cast<Extended>(ZakladNezab) / 3 * TretinyNezab + static_cast<Extended>(PocetOsob) * NezabOsoba) -
-        Ponizeni);
+    // per dependent person, any fraction of a crown rounded up, less the reduction. Never below
+    // nothing: a negative amount would let a deduction exceed the wage, and the cap of the
+    // reduction would chase it without end.
+    const std::int64_t chraneno =
+        RoundUp(static_cast<Extended>(ZakladNezab) / 3 * TretinyNezab + static_cast<Extended>(PocetOsob) * NezabOsoba);
+    NezabCastka = static_cast<double>(std::max<std::int64_t>(0, chraneno - Ponizeni));
     pNezabKc.setText(NumText(NezabCastka));
     ZbytekCiste = static_cast<double>(static_cast<Extended>(N) - NezabCastka);
 

@@ -41,14 +41,18 @@ void TKalkulajda::CHckBPodpisClick(Control& Sender)
     SpoctiTo(Sender);
 }
 
-void TKalkulajda::CheckBxDppClick(Control&)
+void TKalkulajda::CheckBxDppClick(Control& Sender)
 {
     Hruba = StrToIntDef(EdHruba.text(), 0);
+    const bool social = ChckBSocAno.ticked(), health = ChckBZdrAno.ticked();
     if (!CheckBxDpp.ticked())
         // Small-scale work without a declaration pays no insurance.
         setBoth(ChckBSocAno, ChckBZdrAno, !(Hruba <= LimitMr && !Podepsal));
     else
         setBoth(ChckBSocAno, ChckBZdrAno, Hruba > LimitDpp);
+    // A box that changed has recalculated through its own click; when neither did, the tax
+    // route may still have changed with the agreement.
+    if (ChckBSocAno.ticked() == social && ChckBZdrAno.ticked() == health) SpoctiTo(Sender);
 }
 
 void TKalkulajda::ChckBxDetiClick(Control& Sender)

@@ -25,7 +25,9 @@ void TKalkulajda::ZobrazVysledky()
         PZakladDane.setText(NumText(ZakladZobr));
         break;
     }
-    if (!CHckBNezdV.ticked()) Bonus = 0;
+    // The bonus is paid only on a signed declaration with a child claimed; a value left from an
+    // earlier signed calculation must not be shown or added.
+    if (!CHckBNezdV.ticked() || !Podepsal) Bonus = 0;
 
     // The net wage subtracts exactly the whole-crown taxes the panels show.
     std::int64_t taxes =

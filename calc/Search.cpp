@@ -49,7 +49,7 @@ void TKalkulajda::EditCistaExit(Control&)
     if (ChckBxHrzCis.ticked()) HledejHrubou();
     PadToWidth(EdHruba);
     PadToWidth(EdCista);
-    if (StrToInt(TextDanN) == 0) DanBonus.setText("0");
+    DanBonus.setText(CHckBNezdV.ticked() ? NumText(Bonus) : "0");
 }
 
 }  // namespace platomer

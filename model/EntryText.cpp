@@ -42,6 +42,15 @@ std::string fromChars(std::u32string_view chars)
     return out;
 }
 
+bool carriedIntoEntry(char32_t character) { return character != 0xFEFF; }
+
+std::string carriedIntoEntry(std::string_view text)
+{
+    std::u32string chars = toChars(text);
+    std::erase_if(chars, [](char32_t c) { return !carriedIntoEntry(c); });
+    return fromChars(chars);
+}
+
 int textLength(std::string_view text) { return static_cast<int>(toChars(text).size()); }
 
 namespace {

@@ -156,7 +156,9 @@ void FormModel::writeText(Control& control, const std::string& text)
 {
     if (control.text_ == text) return;
     control.text_ = text;
-    control.selStart = 0;
+    // As a line edit does: the caret after the new text, nothing selected, so that what the
+    // user types next follows a "0" written back instead of landing in front of it.
+    control.selStart = textLength(text);
     control.selLength = 0;
     notify(control);
     if (control.isEntry()) raise(control, Event::Change);

@@ -66,7 +66,6 @@ void UserActions::click(Control& c)
             if (form_.moveFocus(c, FocusCause::Mouse)) form_.userEdit(c, c.text(), textLength(c.text()));
             break;
         case Kind::Label: form_.raise(c, Event::Click); break;
-        case Kind::PageControl: clickPage(form_.activePage()); break;
         default: break;
         }
     });
@@ -86,7 +85,7 @@ void UserActions::typeInto(Control& target, char32_t ch)
         if (ch == ' ') flipTick(target);
         return;
     }
-    if (!target.isEntry()) return;
+    if (!target.isEntry() || !carriedIntoEntry(ch)) return;
     if (target.kind() == Kind::NumericEntry && !NumericKeyAllowed(ch)) {
         form_.platform().beep();
         return;
@@ -140,7 +139,7 @@ void UserActions::paste(const std::string& text)
 {
     Control& f = form_.focused();
     if (!f.isEntry()) return;
-    EditedText e = replaceSelection(f.text(), f.selStart, f.selLength, text);
+    EditedText e = replaceSelection(f.text(), f.selStart, f.selLength, carriedIntoEntry(text));
     dispatch([&] { form_.userEdit(f, e.text, e.caret); });
 }
 

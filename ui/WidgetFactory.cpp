@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <limits>
 
 #include "model/FormModel.h"
 #include "ui/ClassicLook.h"
@@ -86,7 +87,11 @@ void showState(QWidget& widget, const Control& control)
         box->setText(text);
         box->setChecked(control.ticked());
     }
-    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) edit->setText(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        // An entry takes a text of any length, as the model does.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setText(text);
+    }
     if (control.colour() != Colour::None) setFieldColour(widget, control.colour());
     widget.setEnabled(control.enabled());
     if (!control.visible()) widget.hide();

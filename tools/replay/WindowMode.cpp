@@ -19,6 +19,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/QtPlatform.h"
 #include "tools/replay/RecordingPlatform.h"
 #include "tools/replay/ReplayScript.h"
 #include "ui/Binding.h"
@@ -148,6 +149,10 @@ public:
     std::vector<std::string> geometry() override
     {
         std::vector<std::string> lines;
+        const QRect client = window()->geometry();
+        const std::string first = std::string(controlTable().front().name) + "\t-\t" + std::to_string(client.x()) +
+                                  '\t' + std::to_string(client.y()) + '\t' + std::to_string(client.width()) + '\t' +
+                                  std::to_string(client.height());
         for (const ControlRow& row : controlTable()) {
             if (row.kind == Kind::Window) continue;
             QWidget* widget = widget_(row.name);
@@ -158,6 +163,8 @@ public:
                             std::to_string(widget->height()));
         }
         std::sort(lines.begin(), lines.end());
+        // The window itself first: its client area on the screen.
+        lines.insert(lines.begin(), first);
         return lines;
     }
 
@@ -213,6 +220,8 @@ void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 }
 
 }  // namespace
+
+char localeDecimalSeparator() { return systemDecimalSeparator(); }
 
 int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names)
 {

@@ -37,7 +37,8 @@ int main(int argc, char** argv)
 {
     using namespace platomer;
     bool model = false;
-    char separator = ',';
+    // As the program does: the separator of the process locale, unless a test pins it.
+    char separator = localeDecimalSeparator();
     std::string path;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
