@@ -43,4 +43,26 @@ void Control::setFocus() { form_->moveFocus(*this, FocusCause::Keyboard); }
 
 Control& Control::child(int i) const { return form_->at(children_.at(static_cast<std::size_t>(i))); }
 
+bool Control::isKeyboardStop() const
+{
+    switch (kind()) {
+    case Kind::PageControl:
+    case Kind::TickBox:
+    case Kind::Entry:
+    case Kind::NumericEntry: return true;
+    case Kind::Panel: return (row().flags & TabStop) != 0;
+    default: return false;
+    }
+}
+
+const char* colourName(Colour colour)
+{
+    switch (colour) {
+    case Colour::Yellow: return "clYellow";
+    case Colour::InfoBk: return "clInfoBk";
+    case Colour::None: break;
+    }
+    return "-";
+}
+
 }  // namespace platomer

@@ -11,6 +11,9 @@ namespace platomer {
 class FormModel;
 
 enum class Colour : unsigned char { None, Yellow, InfoBk };
+// The names the amount fields' two backgrounds have always had: "clYellow", "clInfoBk", or "-"
+// for a control without one.
+const char* colourName(Colour colour);
 
 class Control {
 public:
@@ -22,6 +25,9 @@ public:
     int index() const { return index_; }
     int parent() const { return parent_; }
     bool isEntry() const { return kind() == Kind::Entry || kind() == Kind::NumericEntry; }
+    // Whether the keyboard order stops here: the tab strip, the tick boxes, the entries and the
+    // container panels marked as stops.
+    bool isKeyboardStop() const;
 
     // Reading never fails and raises nothing.
     const std::string& text() const { return text_; }

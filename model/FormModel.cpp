@@ -55,16 +55,7 @@ bool FormModel::showing(const Control& control) const
 
 bool FormModel::canFocus(const Control& control) const
 {
-    bool stop = false;
-    switch (control.kind()) {
-    case Kind::PageControl:
-    case Kind::TickBox:
-    case Kind::Entry:
-    case Kind::NumericEntry: stop = true; break;
-    case Kind::Panel: stop = (control.row().flags & TabStop) != 0; break;
-    default: break;
-    }
-    return stop && control.enabled() && showing(control);
+    return control.isKeyboardStop() && control.enabled() && showing(control);
 }
 
 const std::vector<int>& FormModel::keyboardOrder(int page)
@@ -80,9 +71,7 @@ const std::vector<int>& FormModel::keyboardOrder(int page)
                          [&](int a, int b) { return at(a).row().tabOrder < at(b).row().tabOrder; });
         for (int k : kids) {
             const Control& c = at(k);
-            if (c.kind() == Kind::Label || c.kind() == Kind::Display) continue;
-            if (c.kind() != Kind::GroupBox && (c.kind() != Kind::Panel || (c.row().flags & TabStop)))
-                order.push_back(k);
+            if (c.isKeyboardStop()) order.push_back(k);
             if (c.kind() == Kind::GroupBox || c.kind() == Kind::Panel) self(self, c);
         }
     };

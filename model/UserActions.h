@@ -7,10 +7,10 @@
 #include <string>
 
 #include "model/Kalkulajda.h"
+#include "model/Keys.h"
 
 namespace platomer {
 
-enum class Key { Enter, Tab, Backtab, Space, Backspace, Delete, Home, End, Left, Right, CtrlTab, CtrlShiftTab };
 
 class UserActions {
 public:

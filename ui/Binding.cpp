@@ -18,10 +18,8 @@ void setFocusPolicies(FormModel& form, ModelMirror& mirror)
         widget->setFocusPolicy(Qt::NoFocus);
     window.window->setFocusPolicy(Qt::NoFocus);
     for (const Control& control : form.controls()) {
-        const Kind kind = control.kind();
-        const bool stop = kind == Kind::TickBox || control.isEntry() || kind == Kind::PageControl ||
-                          (kind == Kind::Panel && (control.row().flags & TabStop));
-        if (QWidget* widget = mirror.widgetOf(control); stop && widget) widget->setFocusPolicy(Qt::TabFocus);
+        if (QWidget* widget = mirror.widgetOf(control); control.isKeyboardStop() && widget)
+            widget->setFocusPolicy(Qt::TabFocus);
     }
     window.tabs->setFocusProxy(window.tabs->tabBar());
 }

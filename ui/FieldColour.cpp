@@ -29,14 +29,4 @@ Colour fieldColour(const QWidget& field)
     return Colour::None;
 }
 
-const char* colourName(Colour colour)
-{
-    switch (colour) {
-    case Colour::Yellow: return "clYellow";
-    case Colour::InfoBk: return "clInfoBk";
-    case Colour::None: break;
-    }
-    return "-";
-}
-
 }  // namespace platomer

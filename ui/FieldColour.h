@@ -11,7 +11,5 @@ namespace platomer {
 void setFieldColour(QWidget& field, Colour colour);
 // The colour the field shows; Colour::None when it is neither of the two.
 Colour fieldColour(const QWidget& field);
-// "clYellow", "clInfoBk", or "-" for Colour::None.
-const char* colourName(Colour colour);
 
 }  // namespace platomer

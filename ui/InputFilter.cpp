@@ -13,37 +13,9 @@
 #include <QTimer>
 
 #include "ui/ModelMirror.h"
+#include "ui/QtKeys.h"
 
 namespace platomer {
-
-namespace {
-
-// The keys that are actions of their own; every other key types its text.
-bool keyAction(const QKeyEvent& event, Key& action)
-{
-    const bool ctrl = event.modifiers() & Qt::ControlModifier;
-    const bool shift = event.modifiers() & Qt::ShiftModifier;
-    switch (event.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: {
-        const bool back = shift || event.key() == Qt::Key_Backtab;
-        action = ctrl ? (back ? Key::CtrlShiftTab : Key::CtrlTab) : (back ? Key::Backtab : Key::Tab);
-        return true;
-    }
-    case Qt::Key_Return:
-    case Qt::Key_Enter: action = Key::Enter; return true;
-    case Qt::Key_Backspace: action = Key::Backspace; return true;
-    case Qt::Key_Delete: action = Key::Delete; return true;
-    case Qt::Key_Home: action = Key::Home; return true;
-    case Qt::Key_End: action = Key::End; return true;
-    case Qt::Key_Left: action = Key::Left; return true;
-    case Qt::Key_Right: action = Key::Right; return true;
-    case Qt::Key_Space: action = Key::Space; return true;
-    default: return false;
-    }
-}
-
-}  // namespace
 
 InputFilter::InputFilter(TKalkulajda& form, UserActions& user, ModelMirror& mirror)
     : form_(form), user_(user), mirror_(mirror)
@@ -165,9 +137,8 @@ void InputFilter::mouse(QWidget* widget, QMouseEvent* event)
 
 void InputFilter::key(QKeyEvent* event)
 {
-    Key action{};
-    if (keyAction(*event, action)) {
-        act([&] { user_.press(action); });
+    if (std::optional<Key> action = keyOf(*event)) {
+        act([&] { user_.press(*action); });
         return;
     }
     for (char32_t c : event->text().toUcs4())

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "model/FormModel.h"
+#include "ui/Accessibility.h"
 #include "ui/ClassicLook.h"
 #include "ui/DisplayPanel.h"
 #include "ui/FieldColour.h"
@@ -64,18 +65,6 @@ void dress(QWidget& widget, const Look& look, QPalette palette)
     }
 }
 
-// Only the entries, the tick boxes and the tab strip take the keyboard focus.
-Qt::FocusPolicy focusPolicyOf(Kind kind)
-{
-    switch (kind) {
-    case Kind::TickBox:
-    case Kind::Entry:
-    case Kind::NumericEntry: return Qt::StrongFocus;
-    case Kind::PageControl: return Qt::TabFocus;  // hands the focus to its tab strip
-    default: return Qt::NoFocus;
-    }
-}
-
 // Writes the model's current state of the control into its widget.
 void showState(QWidget& widget, const Control& control)
 {
@@ -126,12 +115,8 @@ BuiltWindow buildWindow(const FormModel& form)
         QWidget* parent = *row.parent ? built.widgets.at(row.parent) : nullptr;
         QWidget* widget = createWidget(row, look, parent);
         widget->setObjectName(QString::fromUtf8(row.name));
-        widget->setFocusPolicy(focusPolicyOf(row.kind));
         if (row.kind == Kind::Window) built.window = widget;
-        if (row.kind == Kind::PageControl) {
-            built.tabs = static_cast<QTabWidget*>(widget);
-            built.tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
-        }
+        if (row.kind == Kind::PageControl) built.tabs = static_cast<QTabWidget*>(widget);
         dress(*widget, look, row.kind == Kind::Window ? classicPalette() : QPalette());
         place(*widget, row, built);
         showState(*widget, control);
@@ -144,6 +129,7 @@ BuiltWindow buildWindow(const FormModel& form)
     for (int page = 0; page < built.tabs->count(); ++page)
         built.tabs->widget(page)->resize(area.size());
     built.widgets.erase(rows.front().name);
+    setUpAccessibility(built);
     return built;
 }
 

@@ -12,7 +12,7 @@ ControlState ModelSurface::state(const std::string& name)
     s.enabled = c.enabled();
     s.visible = c.visible();
     s.focused = c.focused();
-    s.background = c.kind() != Kind::NumericEntry ? "-" : c.colour() == Colour::Yellow ? "clYellow" : "clInfoBk";
+    s.background = colourName(c.kind() == Kind::NumericEntry ? c.colour() : Colour::None);
     return s;
 }
 

@@ -1,7 +1,7 @@
 #include "tools/replay/ReplayScript.h"
 
 #include <algorithm>
-#include <map>
+#include <optional>
 #include <sstream>
 
 #include "model/EntryText.h"
@@ -56,13 +56,6 @@ void ReplayScript::runLine(const std::string& line)
     for (std::string w; split >> w;)
         words.push_back(w);
 
-    static const std::map<std::string, Key> keys{{"Enter", Key::Enter},         {"Tab", Key::Tab},
-                                                 {"Backtab", Key::Backtab},     {"Space", Key::Space},
-                                                 {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
-                                                 {"Home", Key::Home},           {"End", Key::End},
-                                                 {"Left", Key::Left},           {"Right", Key::Right},
-                                                 {"CtrlTab", Key::CtrlTab},     {"CtrlShiftTab", Key::CtrlShiftTab}};
-
     if (command == "click") {
         if (words.size() != 1) throw ScriptError("click takes one control");
         requireControl(words[0]);
@@ -75,9 +68,9 @@ void ReplayScript::runLine(const std::string& line)
         for (char32_t c : toChars(rest))
             surface_.type(c);
     } else if (command == "key") {
-        auto k = keys.find(rest);
-        if (k == keys.end()) throw ScriptError("unknown key '" + rest + "'");
-        surface_.press(k->second);
+        std::optional<Key> k = keyNamed(rest);
+        if (!k) throw ScriptError("unknown key '" + rest + "'");
+        surface_.press(*k);
     } else if (command == "paste") {
         surface_.paste(rest);
     } else if (command == "show") {

@@ -25,6 +25,7 @@
 #include "ui/Binding.h"
 #include "ui/DisplayPanel.h"
 #include "ui/FieldColour.h"
+#include "ui/QtKeys.h"
 
 namespace platomer {
 
@@ -64,23 +65,8 @@ public:
 
     void press(Key key) override
     {
-        Qt::Key code = Qt::Key_unknown;
-        Qt::KeyboardModifiers modifiers;
-        switch (key) {
-        case Key::Enter: code = Qt::Key_Return; break;
-        case Key::Tab: code = Qt::Key_Tab; break;
-        case Key::Backtab: code = Qt::Key_Backtab, modifiers = Qt::ShiftModifier; break;
-        case Key::Space: code = Qt::Key_Space; break;
-        case Key::Backspace: code = Qt::Key_Backspace; break;
-        case Key::Delete: code = Qt::Key_Delete; break;
-        case Key::Home: code = Qt::Key_Home; break;
-        case Key::End: code = Qt::Key_End; break;
-        case Key::Left: code = Qt::Key_Left; break;
-        case Key::Right: code = Qt::Key_Right; break;
-        case Key::CtrlTab: code = Qt::Key_Tab, modifiers = Qt::ControlModifier; break;
-        case Key::CtrlShiftTab: code = Qt::Key_Backtab, modifiers = Qt::ControlModifier | Qt::ShiftModifier; break;
-        }
-        QTest::keyClick(keyTarget(), code, modifiers);
+        const QtKey qt = qtKeyOf(key);
+        QTest::keyClick(keyTarget(), qt.code, qt.modifiers);
         settle();
     }
 
