@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation xvfb xauth)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev librsvg2-bin dpkg-dev fonts-liberation xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

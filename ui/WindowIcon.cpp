@@ -1,27 +1,45 @@
 #include "ui/WindowIcon.h"
 
-#include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
+#include <utility>
 
 namespace platomer {
 
-QIcon windowIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(128, 96, 0), 2));
-    painter.setBrush(QColor(240, 200, 40));
-    painter.drawEllipse(QRectF(1.5, 1.5, 29, 29));
-    QFont font("Liberation Sans");
-    font.setPixelSize(13);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(96, 64, 0));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8("Kč"));
-    return QIcon(pixmap);
-}
+namespace {
+
+// Renders the picture afresh for every size, so the icon stays sharp on any screen scale and in
+// every place the desktop shows it (title bar, task switcher, panel).
+class SvgIconEngine : public QIconEngine {
+public:
+    explicit SvgIconEngine(QString file) : file_(std::move(file)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/, QIcon::State /*state*/) override
+    {
+        QSvgRenderer renderer(file_);
+        renderer.render(painter, rect);
+    }
+
+    // The base class would paint on an uninitialised pixmap; the icon needs a clear background.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, pixmap.rect(), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new SvgIconEngine(file_); }
+
+private:
+    QString file_;
+};
+
+}  // namespace
+
+QIcon windowIcon() { return QIcon(new SvgIconEngine(QStringLiteral(":/icons/platomer.svg"))); }
 
 }  // namespace platomer

@@ -1,5 +1,5 @@
 #pragma once
-// The window's icon, drawn in code: a gold coin marked "Kč".
+// The window's icon: the launcher's own picture (packaging/platomer.svg), drawn at any size asked.
 
 #include <QIcon>
 

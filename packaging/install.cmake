@@ -1,0 +1,79 @@
+# Installs the program as a desktop application (the binary, its launcher, its icon in every
+# usual size and its software-centre metadata) and builds the Debian package:
+#   cmake --install BUILD [--prefix DIR]      cmake --build BUILD --target package
+include(GNUInstallDirs)
+
+set(platomer_packaging ${CMAKE_CURRENT_LIST_DIR})
+set(platomer_metainfo_file ${platomer_packaging}/platomer.metainfo.xml)
+
+# The metainfo is the one home of the application id, the summary and the version (its newest
+# release comes first).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${platomer_metainfo_file})
+file(READ ${platomer_metainfo_file} platomer_metainfo)
+string(REGEX MATCH "<id>([^<]+)</id>" platomer_match "${platomer_metainfo}")
+set(PLATOMER_APP_ID ${CMAKE_MATCH_1})
+string(REGEX MATCH "<summary>([^<]+)</summary>" platomer_match "${platomer_metainfo}")
+set(PLATOMER_SUMMARY ${CMAKE_MATCH_1})
+string(REGEX MATCH "<release version=\"([^\"]+)\"" platomer_match "${platomer_metainfo}")
+set(PLATOMER_VERSION ${CMAKE_MATCH_1})
+if(NOT PLATOMER_APP_ID OR NOT PLATOMER_SUMMARY OR NOT PLATOMER_VERSION)
+  message(FATAL_ERROR "${platomer_metainfo_file}: no <id>, <summary> or <release version=...>")
+endif()
+
+# The hicolor sizes a desktop looks for; the SVG serves every other size.
+set(PLATOMER_ICON_SIZES 16 22 24 32 48 64 128 256)
+
+if(TARGET platomer)
+  target_compile_definitions(platomer PRIVATE PLATOMER_DESKTOP_ID="${PLATOMER_APP_ID}")
+
+  install(TARGETS platomer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${platomer_packaging}/platomer.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${PLATOMER_APP_ID}.desktop)
+  install(FILES ${platomer_metainfo_file}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME ${PLATOMER_APP_ID}.metainfo.xml)
+  set(platomer_hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+  install(FILES ${platomer_packaging}/platomer.svg DESTINATION ${platomer_hicolor}/scalable/apps)
+
+  # The PNG sizes are rendered from the SVG at build time, so the picture has one source.
+  find_program(PLATOMER_RSVG_CONVERT rsvg-convert)
+  if(PLATOMER_RSVG_CONVERT)
+    set(platomer_pngs)
+    foreach(size IN LISTS PLATOMER_ICON_SIZES)
+      set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/platomer.png)
+      add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}
+        COMMAND ${PLATOMER_RSVG_CONVERT} --width ${size} --height ${size} --output ${png}
+                ${platomer_packaging}/platomer.svg
+        DEPENDS ${platomer_packaging}/platomer.svg
+        COMMENT "Rendering the ${size}x${size} icon")
+      install(FILES ${png} DESTINATION ${platomer_hicolor}/${size}x${size}/apps)
+      list(APPEND platomer_pngs ${png})
+    endforeach()
+    add_custom_target(platomer_icons ALL DEPENDS ${platomer_pngs})
+  else()
+    message(WARNING "rsvg-convert (package librsvg2-bin) not found: the icon is installed as SVG only")
+  endif()
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME platomer)
+set(CPACK_PACKAGE_VERSION ${PLATOMER_VERSION})
+set(CPACK_PACKAGE_VENDOR "Platomer vývoj")
+set(CPACK_PACKAGE_CONTACT "Platomer vývoj <p@p.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PLATOMER_SUMMARY})
+set(CPACK_PACKAGE_DESCRIPTION
+    "Gross to net, net to gross and the part of a net wage that a garnishment cannot take, under the
+Czech rules in force from 1 January 2023. The program speaks Czech.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://p.example/)
+# The libraries come from the linked binary; the rest is loaded at run time: the platform plugin
+# that opens the window (only recommended by Qt itself), Qt's Czech texts and the window's font.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+set(CPACK_SOURCE_GENERATOR TXZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
+include(CPack)
