@@ -1,6 +1,7 @@
 #pragma once
 // One control of the window: its fixed description and its current state.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,9 +51,20 @@ public:
     Control& child(int i) const;
     bool isTickBox() const { return kind() == Kind::TickBox; }
 
-    // Caret and selection of an entry, in characters.
+    // Caret and selection of an entry, in characters. The caret stands at the end of the
+    // selection unless a selection made leftwards put it at the start.
     int selStart = 0;
     int selLength = 0;
+    bool caretAtStart = false;
+    int caret() const { return caretAtStart ? selStart : selStart + selLength; }
+    int anchor() const { return caretAtStart ? selStart + selLength : selStart; }
+
+    // What the last change made by the user replaced, until it is undone or code writes the text.
+    struct Undo {
+        std::string text;
+        int selStart, selLength;
+    };
+    std::optional<Undo> undo;
 
 private:
     friend class FormModel;

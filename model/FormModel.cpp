@@ -1,6 +1,7 @@
 #include "model/FormModel.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "model/EntryText.h"
@@ -110,6 +111,7 @@ void FormModel::placeFocus(Control& target, FocusCause cause)
         int length = textLength(target.text());
         target.selStart = cause == FocusCause::Keyboard ? 0 : length;
         target.selLength = cause == FocusCause::Keyboard ? length : 0;
+        target.caretAtStart = false;
     }
     if (observer_) observer_->focusChanged(target);
 }
@@ -149,18 +151,38 @@ void FormModel::writeText(Control& control, const std::string& text)
     // user types next follows a "0" written back instead of landing in front of it.
     control.selStart = textLength(text);
     control.selLength = 0;
+    control.caretAtStart = false;
+    control.undo.reset();
     notify(control);
     if (control.isEntry()) raise(control, Event::Change);
 }
 
-void FormModel::userEdit(Control& control, const std::string& text, int caret)
+void FormModel::userEdit(Control& control, const std::string& text, int caret, bool undoable)
 {
     bool changed = control.text_ != text;
+    if (changed) {
+        if (undoable)
+            control.undo = Control::Undo{control.text_, control.selStart, control.selLength};
+        else
+            control.undo.reset();
+    }
     control.text_ = text;
     control.selStart = caret;
     control.selLength = 0;
+    control.caretAtStart = false;
     notify(control);
     if (changed) raise(control, Event::Change);
+}
+
+void FormModel::userSelect(Control& control, int anchor, int caret)
+{
+    const int length = textLength(control.text_);
+    anchor = std::clamp(anchor, 0, length);
+    caret = std::clamp(caret, 0, length);
+    control.selStart = std::min(anchor, caret);
+    control.selLength = std::abs(caret - anchor);
+    control.caretAtStart = caret < anchor;
+    notify(control);
 }
 
 void FormModel::writeTick(Control& control, bool ticked)

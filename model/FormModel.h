@@ -66,8 +66,11 @@ public:
     Control* pressedTickBox = nullptr;
 
     void writeText(Control& control, const std::string& text);
-    // A change typed, deleted or pasted by the user: the new text and caret.
-    void userEdit(Control& control, const std::string& text, int caret);
+    // A change typed, deleted or pasted by the user: the new text and caret. It can be undone
+    // once, unless it is the undoing itself.
+    void userEdit(Control& control, const std::string& text, int caret, bool undoable = true);
+    // A selection made by the user, from its anchor to the caret; raises nothing.
+    void userSelect(Control& control, int anchor, int caret);
     void writeTick(Control& control, bool ticked);
     void notify(const Control& control);
 

@@ -1,7 +1,8 @@
 #pragma once
 // The keys that are user actions of their own, one row each: the name a replay script gives it,
 // and the key and the Ctrl and Shift modifiers the desktop sends for it. Every other key types
-// its character. A new key is one row here; the model, the Qt input filter and the replay tool
+// its character. Ctrl with a letter is a character too (Ctrl+A is character 1), which the
+// amount fields refuse like any other; the keys with Insert and Delete are the clipboard's. A new key is one row here; the model, the Qt input filter and the replay tool
 // all read this table.
 
 #include <optional>
@@ -20,7 +21,21 @@
     ROW(Left, Key_Left, false, false)        \
     ROW(Right, Key_Right, false, false)      \
     ROW(CtrlTab, Key_Tab, true, false)       \
-    ROW(CtrlShiftTab, Key_Backtab, true, true)
+    ROW(CtrlShiftTab, Key_Backtab, true, true)  \
+    ROW(ShiftLeft, Key_Left, false, true)       \
+    ROW(ShiftRight, Key_Right, false, true)     \
+    ROW(ShiftHome, Key_Home, false, true)       \
+    ROW(ShiftEnd, Key_End, false, true)         \
+    ROW(CtrlInsert, Key_Insert, true, false)    \
+    ROW(ShiftInsert, Key_Insert, false, true)   \
+    ROW(ShiftDelete, Key_Delete, false, true)   \
+    ROW(CtrlA, Key_A, true, false)              \
+    ROW(CtrlC, Key_C, true, false)              \
+    ROW(CtrlV, Key_V, true, false)              \
+    ROW(CtrlX, Key_X, true, false)              \
+    ROW(CtrlZ, Key_Z, true, false)              \
+    ROW(Menu, Key_Menu, false, false)           \
+    ROW(ShiftF10, Key_F10, false, true)
 
 namespace platomer {
 

@@ -17,6 +17,12 @@ public:
     virtual void openAddress(const std::string& address) = 0;
     // The decimal separator of the user's locale.
     virtual char decimalSeparator() const = 0;
+    // The clipboard of the desktop; a clipboard of this process alone unless one is supplied.
+    virtual std::string clipboardText() const { return clipboard_; }
+    virtual void setClipboardText(const std::string& text) { clipboard_ = text; }
+
+private:
+    std::string clipboard_;
 };
 
 }  // namespace platomer

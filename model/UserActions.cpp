@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "model/EntryText.h"
 #include "model/NumericEntry.h"
@@ -90,12 +91,26 @@ void UserActions::typeInto(Control& target, char32_t ch)
         form_.platform().beep();
         return;
     }
-    if (ch == 8) {
-        EditedText e = eraseBackward(target.text(), target.selStart, target.selLength);
-        form_.userEdit(target, e.text, e.caret);
-    } else if (ch >= 32) {
-        EditedText e = replaceSelection(target.text(), target.selStart, target.selLength, fromChars({&ch, 1}));
-        form_.userEdit(target, e.text, e.caret);
+    editCharacter(target, ch);
+}
+
+void UserActions::editCharacter(Control& entry, char32_t ch)
+{
+    // Backspace and the characters of Ctrl with a letter edit; other control characters do not
+    // reach the text.
+    switch (ch) {
+    case 1: return selectAll(form_, entry);
+    case 3: return copySelection(form_, entry);
+    case 8: {
+        EditedText e = eraseBackward(entry.text(), entry.selStart, entry.selLength);
+        return form_.userEdit(entry, e.text, e.caret);
+    }
+    case 22: return pasteClipboard(form_, entry);
+    case 24: return cutSelection(form_, entry);
+    case 26: return undoEdit(form_, entry);
+    default:
+        if (ch >= 32) pasteText(form_, entry, fromChars({&ch, 1}));
+        return;
     }
 }
 
@@ -110,28 +125,49 @@ void UserActions::type(char32_t ch)
 
 void UserActions::press(Key key)
 {
-    Control& f = form_.focused();
-    auto caretTo = [&](int position) {
-        if (f.isEntry()) form_.userEdit(f, f.text(), std::clamp(position, 0, textLength(f.text())));
-    };
     switch (key) {
     case Key::Enter: return type(13);
     case Key::Space: return type(' ');
     case Key::Backspace: return type(8);
+    case Key::CtrlA: return type(1);
+    case Key::CtrlC: return type(3);
+    case Key::CtrlV: return type(22);
+    case Key::CtrlX: return type(24);
+    case Key::CtrlZ: return type(26);
     case Key::Tab: return dispatch([&] { form_.focusNext(true); });
     case Key::Backtab: return dispatch([&] { form_.focusNext(false); });
     case Key::CtrlTab:
     case Key::CtrlShiftTab: return dispatch([&] { form_.switchPage(1 - form_.activePage()); });
-    case Key::Delete:
-        if (f.isEntry()) {
-            EditedText e = eraseForward(f.text(), f.selStart, f.selLength);
-            dispatch([&] { form_.userEdit(f, e.text, e.caret); });
-        }
+    case Key::Menu:
+    case Key::ShiftF10: return openMenu();
+    default:
+        if (Control& f = form_.focused(); f.isEntry()) dispatch([&] { editKey(f, key); });
         return;
-    case Key::Home: return caretTo(0);
-    case Key::End: return caretTo(textLength(f.text()));
-    case Key::Left: return caretTo(f.selLength > 0 ? f.selStart : f.selStart - 1);
-    case Key::Right: return caretTo(f.selLength > 0 ? f.selStart + f.selLength : f.selStart + 1);
+    }
+}
+
+void UserActions::editKey(Control& f, Key key)
+{
+    const int end = textLength(f.text());
+    switch (key) {
+    case Key::Delete: {
+        EditedText e = eraseForward(f.text(), f.selStart, f.selLength);
+        return form_.userEdit(f, e.text, e.caret);
+    }
+    case Key::Home: return moveCaret(form_, f, 0, false);
+    case Key::End: return moveCaret(form_, f, end, false);
+    // Without Shift an arrow first collapses a selection to its side.
+    case Key::Left: return moveCaret(form_, f, f.selLength > 0 ? f.selStart : std::max(0, f.caret() - 1), false);
+    case Key::Right:
+        return moveCaret(form_, f, f.selLength > 0 ? f.selStart + f.selLength : std::min(end, f.caret() + 1), false);
+    case Key::ShiftLeft: return moveCaret(form_, f, std::max(0, f.caret() - 1), true);
+    case Key::ShiftRight: return moveCaret(form_, f, std::min(end, f.caret() + 1), true);
+    case Key::ShiftHome: return moveCaret(form_, f, 0, true);
+    case Key::ShiftEnd: return moveCaret(form_, f, end, true);
+    case Key::CtrlInsert: return copySelection(form_, f);
+    case Key::ShiftInsert: return pasteClipboard(form_, f);
+    case Key::ShiftDelete: return cutSelection(form_, f);
+    default: return;
     }
 }
 
@@ -139,8 +175,51 @@ void UserActions::paste(const std::string& text)
 {
     Control& f = form_.focused();
     if (!f.isEntry()) return;
-    EditedText e = replaceSelection(f.text(), f.selStart, f.selLength, carriedIntoEntry(text));
-    dispatch([&] { form_.userEdit(f, e.text, e.caret); });
+    dispatch([&] { pasteText(form_, f, text); });
+}
+
+void UserActions::select(Control& entry, int start, int length)
+{
+    click(entry);
+    if (entry.isEntry() && entry.focused()) form_.userSelect(entry, start, start + length);
+}
+
+void UserActions::doubleClick(Control& entry, int index)
+{
+    click(entry);
+    selectWordAt(entry, index);
+}
+
+void UserActions::selectWordAt(Control& entry, int index)
+{
+    if (entry.isEntry() && entry.focused()) selectWord(form_, entry, index);
+}
+
+void UserActions::rightClick(Control& c)
+{
+    if (!form_.showing(c) || !c.enabled() || !c.isEntry()) return;
+    dispatch([&] {
+        if (form_.moveFocus(c, FocusCause::Mouse)) menuOwner_ = &c;
+    });
+}
+
+void UserActions::openMenu()
+{
+    if (Control& f = form_.focused(); f.isEntry()) menuOwner_ = &f;
+}
+
+std::vector<MenuItem> UserActions::menuItems() const
+{
+    return menuOwner_ ? entryMenu(form_, *menuOwner_) : std::vector<MenuItem>{};
+}
+
+bool UserActions::chooseMenuItem(const std::string& text)
+{
+    Control* owner = std::exchange(menuOwner_, nullptr);
+    if (!owner) return false;
+    bool found = false;
+    dispatch([&] { found = runMenuItem(form_, *owner, text); });
+    return found;
 }
 
 }  // namespace platomer

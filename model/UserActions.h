@@ -5,12 +5,13 @@
 // shown in the error box.
 
 #include <string>
+#include <vector>
 
 #include "model/Kalkulajda.h"
+#include "model/EntryEditing.h"
 #include "model/Keys.h"
 
 namespace platomer {
-
 
 class UserActions {
 public:
@@ -28,6 +29,27 @@ public:
     // Context-menu paste into the focused entry: replaces the selection, no key filter.
     void paste(const std::string& text);
 
+    // A mouse drag inside an entry: the press and release of a click, then the characters from
+    // `start` to `start + length` (leftwards when negative) are selected.
+    void select(Control& entry, int start, int length);
+    // A double click on the character at `index`: a click, then the word there is selected.
+    void doubleClick(Control& entry, int index);
+    // The second click of a double click: the word at `index` is selected.
+    void selectWordAt(Control& entry, int index);
+    // The right button on an entry: the focus comes as with a press, but no click runs and an
+    // amount field does not empty itself; then the entry's context menu opens.
+    void rightClick(Control& control);
+
+    // The context menu of the focused entry (the Menu key, Shift+F10, the right button).
+    void openMenu();
+    // The entry whose menu is open, or nullptr.
+    Control* menuOwner() const { return menuOwner_; }
+    std::vector<MenuItem> menuItems() const;
+    // Chooses an item of the open menu by its text (a disabled one does nothing); the menu
+    // closes. False when no menu is open or it has no such item.
+    bool chooseMenuItem(const std::string& text);
+    void closeMenu() { menuOwner_ = nullptr; }
+
     // The text of the error box for an error's message.
     static std::string errorText(const std::string& message);
 
@@ -36,9 +58,12 @@ private:
     void dispatch(Action action);
     void typeInto(Control& target, char32_t character);
     void flipTick(Control& box);
+    void editKey(Control& entry, Key key);
+    void editCharacter(Control& entry, char32_t character);
 
     TKalkulajda& form_;
     bool activated_ = false;
+    Control* menuOwner_ = nullptr;
 };
 
 }  // namespace platomer

@@ -11,7 +11,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <string_view>
+#include <utility>
 
+#include "ui/CharacterOffsets.h"
 #include "ui/ModelMirror.h"
 #include "ui/QtKeys.h"
 
@@ -43,6 +46,7 @@ void InputFilter::act(const std::function<void()>& action)
     action();
     busy_ = false;
     mirror_.mirrorAll();
+    showMenu();
 }
 
 void InputFilter::activateOnce()
@@ -109,30 +113,53 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
 void InputFilter::mouse(QWidget* widget, QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) return;
+    const QPoint at = event->position().toPoint();
     if (event->type() != QEvent::MouseButtonRelease) {
         // A press, or the second press of a double click: acted upon at its release.
         pressed_ = widget;
+        pressedAt_ = characterAt(widget, at);
+        if (event->type() == QEvent::MouseButtonDblClick) doubleClick_ = true;
         return;
     }
     const bool same = pressed_ == widget;
+    const bool second = std::exchange(doubleClick_, false);
     pressed_ = nullptr;
-    if (!same || !widget->rect().contains(event->position().toPoint())) return;
+    if (!same || !widget->rect().contains(at)) return;
 
     QTabBar* strip = mirror_.window().tabs->tabBar();
     if (widget == strip) {
-        const int page = strip->tabAt(event->position().toPoint());
+        const int page = strip->tabAt(at);
         if (page >= 0) act([&] { user_.clickPage(page); });
         return;
     }
     Control* control = mirror_.controlOf(widget);
     if (!control) return;
     switch (control->kind()) {
-    case Kind::TickBox:
     case Kind::Entry:
-    case Kind::NumericEntry:
+    case Kind::NumericEntry: {
+        // The first click of a double click has clicked already; the second selects the word.
+        // A drag from one character to another selects what lies between.
+        const int released = characterAt(widget, at);
+        if (second)
+            act([&] { user_.selectWordAt(*control, pressedAt_); });
+        else if (released != pressedAt_ && pressedAt_ >= 0 && released >= 0)
+            act([&] { user_.select(*control, pressedAt_, released - pressedAt_); });
+        else
+            act([&] { user_.click(*control); });
+        break;
+    }
+    case Kind::TickBox:
     case Kind::Label: act([&] { user_.click(*control); }); break;
     default: break;  // a frame, a panel or an empty part of a page takes no click
     }
+}
+
+int InputFilter::characterAt(QWidget* widget, QPoint at) const
+{
+    Control* control = mirror_.controlOf(widget);
+    auto* edit = control ? qobject_cast<QLineEdit*>(mirror_.widgetOf(*control)) : nullptr;
+    if (!edit) return -1;
+    return characterIndex(edit->text(), edit->cursorPositionAt(edit->mapFrom(widget, at)));
 }
 
 void InputFilter::key(QKeyEvent* event)
@@ -147,39 +174,42 @@ void InputFilter::key(QKeyEvent* event)
 
 void InputFilter::contextMenu(QWidget* widget, QContextMenuEvent* event)
 {
-    // The menu works on the entry that has the focus, as the paste of the model does.
+    // The right button gives an entry the focus first; the Menu key opens the focused entry's.
     Control* control = mirror_.controlOf(widget);
-    if (!control || !control->isEntry() || !control->focused()) return;
-    auto* edit = qobject_cast<QLineEdit*>(mirror_.widgetOf(*control));
-    if (!edit) return;
+    menuAt_ = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        if (control) act([&] { user_.rightClick(*control); });
+    } else {
+        act([&] { user_.openMenu(); });
+    }
+}
 
-    auto* menu = new QMenu(edit);
-    menu->setObjectName("entryMenu");
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool selected = control->selLength > 0;
-    const QString selection = edit->selectedText();
-    QAction* cut = menu->addAction(QString::fromUtf8("Vyjmou&t"));
-    cut->setObjectName("cut");
-    cut->setEnabled(selected);
-    connect(cut, &QAction::triggered, this, [this, selection] {
-        QApplication::clipboard()->setText(selection);
-        act([this] { user_.paste(""); });
+void InputFilter::showMenu()
+{
+    // The model holds the menu open; this shows it until an item is chosen or it is dismissed.
+    if (!user_.menuOwner() || menu_) return;
+    auto* edit = qobject_cast<QLineEdit*>(mirror_.widgetOf(*user_.menuOwner()));
+    if (!edit) return;
+    const QPoint at = menuAt_.value_or(edit->mapToGlobal(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft()));
+    menuAt_.reset();
+    menu_ = new QMenu(edit);
+    menu_->setObjectName("entryMenu");
+    menu_->setAttribute(Qt::WA_DeleteOnClose);
+    for (const MenuItem& item : user_.menuItems()) {
+        if (std::string_view(item.text) == "-") {
+            menu_->addSeparator();
+            continue;
+        }
+        QAction* action = menu_->addAction(QString::fromUtf8(item.text));
+        action->setEnabled(item.enabled);
+        const std::string text = item.text;
+        connect(action, &QAction::triggered, this, [this, text] { act([&] { user_.chooseMenuItem(text); }); });
+    }
+    // An item's action comes after the menu hides; only a menu left without a choice is closed.
+    connect(menu_, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, this, [this] { user_.closeMenu(); });
     });
-    QAction* copy = menu->addAction(QString::fromUtf8("&Kopírovat"));
-    copy->setObjectName("copy");
-    copy->setEnabled(selected);
-    connect(copy, &QAction::triggered, this, [selection] { QApplication::clipboard()->setText(selection); });
-    QAction* paste = menu->addAction(QString::fromUtf8("&Vložit"));
-    paste->setObjectName("paste");
-    connect(paste, &QAction::triggered, this, [this] {
-        const std::string text = QApplication::clipboard()->text().toStdString();
-        act([&] { user_.paste(text); });
-    });
-    QAction* erase = menu->addAction(QString::fromUtf8("&Odstranit"));
-    erase->setObjectName("delete");
-    erase->setEnabled(selected);
-    connect(erase, &QAction::triggered, this, [this] { act([this] { user_.paste(""); }); });
-    menu->popup(event->globalPos());
+    menu_->popup(at);
 }
 
 void InputFilter::focusArrived(QWidget* widget)

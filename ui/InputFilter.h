@@ -6,7 +6,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QPoint>
 #include <functional>
+#include <optional>
 
 #include "model/UserActions.h"
 
@@ -38,12 +40,19 @@ private:
     void mouse(QWidget* widget, QMouseEvent* event);
     void key(QKeyEvent* event);
     void contextMenu(QWidget* widget, QContextMenuEvent* event);
+    void showMenu();
+    // The character of an entry under a point of one of its widgets; -1 outside an entry.
+    int characterAt(QWidget* widget, QPoint at) const;
     void focusArrived(QWidget* widget);
 
     TKalkulajda& form_;
     UserActions& user_;
     ModelMirror& mirror_;
     QPointer<QWidget> pressed_;
+    int pressedAt_ = -1;
+    bool doubleClick_ = false;
+    QPointer<QMenu> menu_;
+    std::optional<QPoint> menuAt_;
     bool busy_ = false;
     bool activated_ = false;
     bool reassertQueued_ = false;

@@ -8,24 +8,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "ui/Accessibility.h"
+#include "ui/CharacterOffsets.h"
 #include "ui/DisplayPanel.h"
 #include "ui/FieldColour.h"
 #include "ui/TickBox.h"
 
 namespace platomer {
 
-namespace {
-
-// The model counts characters, QLineEdit counts UTF-16 units.
-int utf16Offset(const QString& text, int characters)
-{
-    int offset = 0;
-    for (int i = 0; i < characters && offset < text.size(); ++i)
-        offset += text.at(offset).isHighSurrogate() && offset + 1 < text.size() ? 2 : 1;
-    return offset;
-}
-
-}  // namespace
 
 ModelMirror::ModelMirror(FormModel& form, const BuiltWindow& window) : form_(form), window_(window)
 {
@@ -59,10 +49,13 @@ void ModelMirror::showSelection(const Control& control)
     QSignalBlocker block(edit);
     const QString text = edit->text();
     const int start = utf16Offset(text, control.selStart);
-    if (control.selLength > 0)
-        edit->setSelection(start, utf16Offset(text, control.selStart + control.selLength) - start);
-    else
+    const int end = utf16Offset(text, control.selStart + control.selLength);
+    if (control.selLength == 0)
         edit->setCursorPosition(start);
+    else if (control.caretAtStart)
+        edit->setSelection(end, start - end);  // a negative length leaves the cursor at the start
+    else
+        edit->setSelection(start, end - start);
 }
 
 void ModelMirror::controlChanged(const Control& control)
@@ -106,6 +99,7 @@ void ModelMirror::controlChanged(const Control& control)
     }
     default: break;
     }
+    announceTextChange(*widget);
     if (widget->isEnabled() != control.enabled()) widget->setEnabled(control.enabled());
     if (widget->isHidden() == control.visible()) widget->setVisible(control.visible());
 }

@@ -16,4 +16,14 @@ ControlState ModelSurface::state(const std::string& name)
     return s;
 }
 
+bool ModelSurface::chooseMenu(const std::string& item)
+{
+    if (!user_.menuOwner()) return false;
+    if (item == "-") {
+        user_.closeMenu();
+        return true;
+    }
+    return user_.chooseMenuItem(item);
+}
+
 }  // namespace platomer

@@ -16,9 +16,24 @@ public:
     void clickPage(int page) override { user_.clickPage(page); }
     void type(char32_t character) override { user_.type(character); }
     void press(Key key) override { user_.press(key); }
-    void paste(const std::string& text) override { user_.paste(text); }
+    // As the window's paste does: the text goes through the clipboard.
+    void paste(const std::string& text) override
+    {
+        form_.platform().setClipboardText(text);
+        user_.paste(text);
+    }
+    void select(const std::string& name, int start, int length) override
+    {
+        user_.select(form_.control(name), start, length);
+    }
+    void doubleClick(const std::string& name, int index) override { user_.doubleClick(form_.control(name), index); }
+    void rightClick(const std::string& name) override { user_.rightClick(form_.control(name)); }
+    bool chooseMenu(const std::string& item) override;
+    void dismissMenu() override { user_.closeMenu(); }
+    std::string clipboard() override { return form_.platform().clipboardText(); }
     ControlState state(const std::string& name) override;
     std::string focusName() override { return form_.focused().name(); }
+    bool isEntry(const std::string& name) override { return form_.control(name).isEntry(); }
     bool onHiddenPage(const std::string& name) override
     {
         int page = form_.pageOf(form_.control(name));

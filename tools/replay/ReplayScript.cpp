@@ -1,6 +1,8 @@
 #include "tools/replay/ReplayScript.h"
 
 #include <algorithm>
+#include <exception>
+#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -45,6 +47,25 @@ std::string ReplayScript::stateLine(const std::string& name)
     return name + '\t' + s.text + '\t' + flags + '\t' + s.background;
 }
 
+// An entry of the page that is shown, for the mouse commands that work in its text.
+void ReplayScript::requireEntry(const std::string& name) const
+{
+    requireControl(name);
+    if (!surface_.isEntry(name)) throw ScriptError("'" + name + "' is not an entry");
+    if (surface_.onHiddenPage(name)) throw ScriptError("'" + name + "' is on the page that is not shown");
+}
+
+int ReplayScript::number(const std::string& word)
+{
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(word, &used);
+        if (used == word.size()) return value;
+    } catch (const std::exception&) {
+    }
+    throw ScriptError("'" + word + "' is not a number");
+}
+
 void ReplayScript::runLine(const std::string& line)
 {
     if (line.empty() || line[0] == '#') return;
@@ -55,6 +76,11 @@ void ReplayScript::runLine(const std::string& line)
     std::istringstream split(rest);
     for (std::string w; split >> w;)
         words.push_back(w);
+
+    // Any action of the user closes an open context menu first, as a press or a key would.
+    static const char* const actions[] = {"click", "page",   "type",    "key",
+                                          "paste", "select", "dblclick", "rightclick"};
+    if (std::find(std::begin(actions), std::end(actions), command) != std::end(actions)) surface_.dismissMenu();
 
     if (command == "click") {
         if (words.size() != 1) throw ScriptError("click takes one control");
@@ -73,6 +99,24 @@ void ReplayScript::runLine(const std::string& line)
         surface_.press(*k);
     } else if (command == "paste") {
         surface_.paste(rest);
+    } else if (command == "select") {
+        if (words.size() != 3) throw ScriptError("select takes a control, a start and a length");
+        requireEntry(words[0]);
+        surface_.select(words[0], number(words[1]), number(words[2]));
+    } else if (command == "dblclick") {
+        if (words.size() != 2) throw ScriptError("dblclick takes a control and an index");
+        requireEntry(words[0]);
+        surface_.doubleClick(words[0], number(words[1]));
+    } else if (command == "rightclick") {
+        if (words.size() != 1) throw ScriptError("rightclick takes one control");
+        requireControl(words[0]);
+        if (surface_.onHiddenPage(words[0])) throw ScriptError("'" + words[0] + "' is on the page that is not shown");
+        surface_.rightClick(words[0]);
+    } else if (command == "menu") {
+        if (rest.empty()) throw ScriptError("menu takes the text of an item, or -");
+        if (!surface_.chooseMenu(rest)) throw ScriptError("no open menu has the item '" + rest + "'");
+    } else if (command == "clipboard") {
+        out_ << "clipboard=" << surface_.clipboard() << '\n';
     } else if (command == "show") {
         for (const std::string& name : words) {
             requireControl(name);

@@ -28,6 +28,8 @@ public:
 private:
     std::string stateLine(const std::string& name);
     void requireControl(const std::string& name) const;
+    void requireEntry(const std::string& name) const;
+    static int number(const std::string& word);
 
     Surface& surface_;
     std::vector<std::string> names_;

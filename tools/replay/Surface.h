@@ -23,8 +23,18 @@ public:
     virtual void type(char32_t character) = 0;
     virtual void press(Key key) = 0;
     virtual void paste(const std::string& text) = 0;
+    virtual void select(const std::string& name, int start, int length) = 0;
+    virtual void doubleClick(const std::string& name, int index) = 0;
+    virtual void rightClick(const std::string& name) = 0;
+    // Chooses an item of the open context menu by its text, "-" closing it; false when no menu
+    // is open or the menu has no such item.
+    virtual bool chooseMenu(const std::string& item) = 0;
+    // Closes an open context menu, as any other action of the user does first.
+    virtual void dismissMenu() = 0;
+    virtual std::string clipboard() = 0;
     virtual ControlState state(const std::string& name) = 0;
     virtual std::string focusName() = 0;
+    virtual bool isEntry(const std::string& name) = 0;
     // Whether the control lies on a tab page that is not shown.
     virtual bool onHiddenPage(const std::string& name) = 0;
     // The geometry lines and the screenshot exist only in the real window.

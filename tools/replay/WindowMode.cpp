@@ -24,6 +24,7 @@
 #include "tools/replay/ReplayScript.h"
 #include "ui/Binding.h"
 #include "ui/DisplayPanel.h"
+#include "ui/CharacterOffsets.h"
 #include "ui/FieldColour.h"
 #include "ui/QtKeys.h"
 
@@ -78,21 +79,74 @@ public:
         QContextMenuEvent request(QContextMenuEvent::Keyboard, target->rect().center(),
                                   target->mapToGlobal(target->rect().center()));
         QApplication::sendEvent(target, &request);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) return;
-        QAction* action = menu->findChild<QAction*>("paste");
+        settle();
+        if (openMenu()) chooseMenu("Vložit");
+    }
+
+    // A press on one character, a move to another and the release there.
+    void select(const std::string& name, int start, int length) override
+    {
+        auto* edit = lineEdit(name);
+        const QPoint from = pointOf(edit, start), to = pointOf(edit, start + length);
+        QTest::mousePress(edit, Qt::LeftButton, {}, from);
+        QTest::mouseMove(edit, to);
+        QTest::mouseRelease(edit, Qt::LeftButton, {}, to);
+        settle();
+    }
+
+    // A click, then the second press of a double click and its release, on one character.
+    void doubleClick(const std::string& name, int index) override
+    {
+        auto* edit = lineEdit(name);
+        const QPoint at = pointOf(edit, index);
+        QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+        settle();
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, edit->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(edit, &second);
+        QTest::mouseRelease(edit, Qt::LeftButton, {}, at);
+        settle();
+    }
+
+    // The right button: the desktop sends the press and then asks for the context menu.
+    void rightClick(const std::string& name) override
+    {
+        QWidget* widget = widget_(name);
+        const QPoint at = widget->rect().center();
+        QTest::mouseClick(widget, Qt::RightButton, {}, at);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &request);
+        settle();
+    }
+
+    bool chooseMenu(const std::string& item) override
+    {
+        QMenu* menu = openMenu();
+        if (!menu) return false;
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && action->text().remove('&').toStdString() == item) chosen = action;
+        if (!chosen && item != "-") return false;
         // As a click on the item does: the menu closes, then the action runs.
         menu->close();
-        if (action) action->trigger();
+        if (chosen) chosen->trigger();
         settle();
-        // The offscreen platform activates a popup like a window and does not hand the
-        // activation back when it closes; a desktop keeps the main window active throughout.
-        if (!window()->isActiveWindow()) {
-            window()->activateWindow();
-            static_cast<void>(QTest::qWaitForWindowActive(window()));
+        regainActivation();
+        return true;
+    }
+
+    void dismissMenu() override
+    {
+        if (QMenu* menu = openMenu()) {
+            menu->close();
             settle();
+            regainActivation();
         }
     }
+
+    std::string clipboard() override { return QApplication::clipboard()->text().toStdString(); }
+
+    bool isEntry(const std::string& name) override { return lineEdit(name) != nullptr; }
 
     ControlState state(const std::string& name) override
     {
@@ -164,6 +218,30 @@ private:
     QTabWidget* tabs() const { return binding_.mirror().window().tabs; }
     QWidget* widget_(const std::string& name) const { return binding_.mirror().window().widgets.at(name); }
 
+    QLineEdit* lineEdit(const std::string& name) const { return qobject_cast<QLineEdit*>(widget_(name)); }
+
+    static QMenu* openMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+    // The offscreen platform activates a popup like a window and does not hand the activation
+    // back when it closes; a desktop keeps the main window active throughout.
+    void regainActivation() const
+    {
+        if (window()->isActiveWindow()) return;
+        window()->activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(window()));
+        settle();
+    }
+
+    // A point in the entry where a press puts the caret before the character at `index`.
+    static QPoint pointOf(QLineEdit* edit, int index)
+    {
+        const int wanted = utf16Offset(edit->text(), index);
+        const int y = edit->height() / 2;
+        for (int x = 0; x < edit->width(); ++x)
+            if (edit->cursorPositionAt(QPoint(x, y)) >= wanted) return {x, y};
+        return {edit->width() - 1, y};
+    }
+
     QWidget* keyTarget() const
     {
         QWidget* focused = QApplication::focusWidget();
@@ -195,6 +273,17 @@ private:
     Binding& binding_;
 };
 
+// The recorded services, with the desktop's own clipboard, so that copy and paste go through Qt.
+class WindowPlatform : public RecordingPlatform {
+public:
+    using RecordingPlatform::RecordingPlatform;
+    std::string clipboardText() const override { return QApplication::clipboard()->text().toStdString(); }
+    void setClipboardText(const std::string& text) override
+    {
+        QApplication::clipboard()->setText(QString::fromStdString(text));
+    }
+};
+
 QtMessageHandler qtMessages = nullptr;
 
 // The offscreen platform says that it cannot raise or grab for a popup menu; that is no fault of
@@ -221,7 +310,7 @@ int runWindow(int argc, char** argv, std::istream& script, char separator, const
     qtMessages = qInstallMessageHandler(quietOffscreen);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
-    RecordingPlatform platform(std::cout, separator);
+    WindowPlatform platform(std::cout, separator);
     TKalkulajda form(platform);
     BuiltWindow built = buildWindow(form);
     Binding binding(form, built);
