@@ -1,4 +1,6 @@
 // The personal credits and the child tax advantage.
+#include <utility>
+
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
@@ -7,13 +9,12 @@ namespace platomer {
 void TKalkulajda::SpoctiSlevy()
 {
     ZvyhDeti = 0;
-    // A child with a ZTP-P card counts twice; the card counts only with the child's own box.
-    auto factor = [](const Control& ztp) { return ztp.ticked() ? 2 : 1; };
-    const std::int32_t treti = ZvyhDite1 + PriplDite3;
-    if (ChckBxDeti1.ticked()) ZvyhDeti = ZvyhDite1 * factor(ChckBxDeti1z);
-    if (ChckBxDeti2.ticked()) ZvyhDeti += (ZvyhDite1 + PriplDite2) * factor(ChckBxDeti2z);
-    if (ChckBxDeti3.ticked()) ZvyhDeti += treti * factor(ChckBxDeti3z);
-    if (ChckBxDeti4.ticked()) ZvyhDeti += treti * factor(ChckBxDeti4z);
+    // The card counts only with the child's own box.
+    const std::pair<const Control*, const Control*> children[] = {
+        {&ChckBxDeti1, &ChckBxDeti1z}, {&ChckBxDeti2, &ChckBxDeti2z}, {&ChckBxDeti3, &ChckBxDeti3z}, {&ChckBxDeti4, &ChckBxDeti4z}};
+    for (int order = 1; order <= 4; ++order)
+        if (const auto [plain, ztp] = children[order - 1]; plain->ticked())
+            ZvyhDeti += childAdvantage(order, ztp->ticked());
 
     std::int32_t slevy = 0;
     if (CHckBNezdM.ticked()) slevy += SlevaPopl;

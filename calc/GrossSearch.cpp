@@ -27,7 +27,7 @@ Extended netCeiling(const TaxYear& y, const WageOptions& o, std::int64_t gross)
     if (o.health) deductions += g * y.SazbaZdr / 3 - 1;
     const Extended basic = std::min<Extended>(g, y.HraniceVyssi) - 1;
     const Extended higher = std::max<Extended>(0, g - y.HraniceVyssi - 1);
-    Extended tax = basic * 15 / 100;
+    Extended tax = basic * y.SazbaZaklProcent / 100;
     if (o.podepsal) tax = std::max<Extended>(0, tax - o.zvyhDeti - o.slevyCelkem);
     deductions += tax + higher * y.SazbaVyssi - 1;
     return g - deductions + 1;
@@ -41,7 +41,7 @@ std::optional<std::int32_t> findGross(const TaxYear& y, const WageOptions& o, st
     for (;;) {
         if (g > LargestGross) return std::nullopt;
         if (withinHundred(target, last)) step = 1;
-        if (step == 10 && g > y.LimitDpp && netCeiling(y, o, g) < static_cast<Extended>(target) - 100) {
+        if (step == 10 && !withinLimit(g, y.LimitDpp) && netCeiling(y, o, g) < static_cast<Extended>(target) - 100) {
             // Pass over the candidates whose net cannot come within 100 of the target: the ceiling
             // rises with the gross, so the first that might is found by bisection.
             std::int64_t lo = 0, hi = (LargestGross - g) / 10 + 1;

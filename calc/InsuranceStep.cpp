@@ -10,7 +10,7 @@ void TKalkulajda::SpoctiPojistne()
     Hruba = StrToIntDef(EdHruba.text(), 0);
     // Within the agreement's limit no insurance is paid. Each untick runs a complete nested
     // recalculation; the boxes are never ticked again here.
-    if (Hruba <= LimitDpp && CheckBxDpp.ticked()) {
+    if (agreementFreesInsurance(*this, CheckBxDpp.ticked(), Hruba)) {
         ChckBSocAno.setTicked(false);
         ChckBZdrAno.setTicked(false);
     }

@@ -1,5 +1,6 @@
 // The rules that tie the option boxes together. Boxes set by code run their own handlers at
 // once, so the rules cascade; each only sets boxes towards a state it then leaves alone.
+#include "calc/WageMath.h"
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
@@ -47,9 +48,9 @@ void TKalkulajda::CheckBxDppClick(Control& Sender)
     const bool social = ChckBSocAno.ticked(), health = ChckBZdrAno.ticked();
     if (!CheckBxDpp.ticked())
         // Small-scale work without a declaration pays no insurance.
-        setBoth(ChckBSocAno, ChckBZdrAno, !(Hruba <= LimitMr && !Podepsal));
+        setBoth(ChckBSocAno, ChckBZdrAno, !smallScaleFreesInsurance(*this, Podepsal, Hruba));
     else
-        setBoth(ChckBSocAno, ChckBZdrAno, Hruba > LimitDpp);
+        setBoth(ChckBSocAno, ChckBZdrAno, !agreementFreesInsurance(*this, true, Hruba));
     // A box that changed has recalculated through its own click; when neither did, the tax
     // route may still have changed with the agreement.
     if (ChckBSocAno.ticked() == social && ChckBZdrAno.ticked() == health) SpoctiTo(Sender);

@@ -13,7 +13,7 @@ void TKalkulajda::SpoctiDan()
     ZakladZobr = ZakladZaokr;
     try {
         if (!Podepsal) return;
-        SignedTax s = signedTax(*this, ZakladZakl, DanVyssi, ZvyhDeti, SlevyCelkem);
+        SignedTax s = signedTax(*this, {ZakladZakl, DanVyssi, ZvyhDeti, SlevyCelkem});
         Bonus = s.bonus;
         TextDanN = IntToStr(s.tax);
     } catch (const std::exception&) {

@@ -42,11 +42,11 @@ double withholdingTax(const TaxYear& y, std::int32_t zakladSraz)
     return static_cast<double>(RoundDown(static_cast<Extended>(zakladSraz) * y.SazbaSraz));
 }
 
-SignedTax signedTax(const TaxYear& y, double zakladZakl, double danVyssi, std::int32_t zvyhDeti,
-                    std::int32_t slevyCelkem)
+SignedTax signedTax(const TaxYear& y, const SignedTaxInput& in)
 {
-    // The basic tax uses the fixed 15, whatever the advance rate parameter says.
-    Extended zakladni = zakladZakl > 0 ? static_cast<Extended>(zakladZakl) / 100 * 15 : 0;
+    const double zakladZakl = in.zakladZakl, danVyssi = in.danVyssi;
+    const std::int32_t zvyhDeti = in.zvyhDeti, slevyCelkem = in.slevyCelkem;
+    Extended zakladni = zakladZakl > 0 ? static_cast<Extended>(zakladZakl) / 100 * y.SazbaZaklProcent : 0;
     Extended poSlevach = zakladni > 0 ? zakladni - zvyhDeti - slevyCelkem : 0;
     Extended kandidat = zakladni - slevyCelkem > 0 ? zvyhDeti - (zakladni - slevyCelkem) : zvyhDeti;
     SignedTax s;
@@ -66,8 +66,18 @@ SignedTax signedTax(const TaxYear& y, double zakladZakl, double danVyssi, std::i
 Route taxRoute(const TaxYear& y, bool podepsal, bool dpp, std::int32_t hruba)
 {
     if (podepsal) return Route::Signed;
-    if ((hruba <= y.LimitMr && !dpp) || (hruba <= y.LimitDpp && dpp)) return Route::Withholding;
+    if ((withinLimit(hruba, y.LimitMr) && !dpp) || (withinLimit(hruba, y.LimitDpp) && dpp)) return Route::Withholding;
     return Route::Advance;
+}
+
+bool agreementFreesInsurance(const TaxYear& y, bool dpp, std::int32_t hruba)
+{
+    return dpp && withinLimit(hruba, y.LimitDpp);
+}
+
+bool smallScaleFreesInsurance(const TaxYear& y, bool podepsal, std::int32_t hruba)
+{
+    return !podepsal && withinLimit(hruba, y.LimitMr);
 }
 
 std::int64_t advanceTax(double danZakl, double danVyssi) { return RoundUp(static_cast<Extended>(danZakl) + danVyssi); }
@@ -79,7 +89,7 @@ std::int64_t netWage(const TaxYear& y, const WageOptions& o, std::int32_t hruba)
     switch (taxRoute(y, o.podepsal, o.dpp, hruba)) {
     case Route::Signed: {
         AdvanceBase b = advanceBase(y, hruba);
-        tax = signedTax(y, b.ZakladZakl, b.DanVyssi, o.zvyhDeti, o.slevyCelkem).tax;
+        tax = signedTax(y, {b.ZakladZakl, b.DanVyssi, o.zvyhDeti, o.slevyCelkem}).tax;
         break;
     }
     case Route::Withholding: tax = static_cast<std::int64_t>(withholdingTax(y, hruba)); break;

@@ -36,12 +36,20 @@ struct SignedTax {
 };
 // With a signed declaration: credits and child advantage against the basic 15 %, the unused
 // child advantage paid as a bonus from MinBonus upwards.
-SignedTax signedTax(const TaxYear& y, double zakladZakl, double danVyssi, std::int32_t zvyhDeti,
-                    std::int32_t slevyCelkem);
+struct SignedTaxInput {
+    double zakladZakl, danVyssi;  // the base up to the higher rate's threshold, the higher-rate tax
+    std::int32_t zvyhDeti, slevyCelkem;
+};
+SignedTax signedTax(const TaxYear& y, const SignedTaxInput& in);
 
 enum class Route { Signed, Withholding, Advance };
 // Which tax the employee pays; the limits of small-scale work and of the agreement are inclusive.
 Route taxRoute(const TaxYear& y, bool podepsal, bool dpp, std::int32_t hruba);
+
+// Under an agreement to perform work no insurance is paid up to the agreement's limit.
+bool agreementFreesInsurance(const TaxYear& y, bool dpp, std::int32_t hruba);
+// In small-scale work without a declaration no insurance is paid.
+bool smallScaleFreesInsurance(const TaxYear& y, bool podepsal, std::int32_t hruba);
 
 // The unsigned advance: both rates, no credits, rounded up.
 std::int64_t advanceTax(double danZakl, double danVyssi);

@@ -62,10 +62,7 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text)
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
-    } else if (i < text.size() && text[i] == '$') {
-        base = 16;
-        ++i;
-    } else if (i < text.size() && (text[i] == 'x' || text[i] == 'X')) {
+    } else if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
     } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {

@@ -137,7 +137,7 @@ TEST(LargeWage, BaseAndHigherRateAreNotWrapped)
     EXPECT_DOUBLE_EQ(b.ZakladVyssi, 2147322404.0);
     EXPECT_DOUBLE_EQ(b.DanVyssi, 493884152.92);
     EXPECT_DOUBLE_EQ(b.ZakladZakl, 161296);
-    EXPECT_EQ(signedTax(year(), b.ZakladZakl, b.DanVyssi, 0, Taxpayer).tax, 493905778);
+    EXPECT_EQ(signedTax(year(), {b.ZakladZakl, b.DanVyssi, 0, Taxpayer}).tax, 493905778);
     EXPECT_EQ(advanceTax(b.DanZakl, b.DanVyssi), 493908348);
 }
 

@@ -1,5 +1,6 @@
-#include "model/AmountText.h"
-#include "model/Kalkulajda.h"
+// The rates, credits, limits and subsistence figures in force from 1 January 2023.
+#include "model/Rounding.h"
+#include "model/TaxYear.h"
 
 namespace platomer {
 
@@ -33,28 +34,8 @@ TaxYear taxYear2023()
     y.PodilOsoba = 0.25;
     // A dependent person protects a quarter of the debtor's own two thirds; not rounded.
     y.NezabOsoba = static_cast<double>(static_cast<Extended>(y.ZakladNezab) / 3 * y.TretinyNezab * y.PodilOsoba);
+    y.SazbaZaklProcent = 15;
     return y;
-}
-
-void TKalkulajda::NastavParametry()
-{
-    static_cast<TaxYear&>(*this) = taxYear2023();
-    pZivMinJ.setText(IntToStr(ZivMin));
-    pNormBydlo.setText(IntToStr(NormBydlo));
-    // The annual credits are shown only; the calculation uses the monthly figures.
-    pNezdM.setText(IntToStr(SlevaPopl * 12));
-    pNezdS.setText(IntToStr(SlevaStud * 12));
-    pNezdI.setText(IntToStr(SlevaCInv * 12));
-    pNezdP.setText(IntToStr(SlevaPInv * 12));
-    pNezdztp.setText(IntToStr(SlevaZtp * 12));
-    pDite1.setText(IntToStr(ZvyhDite1 * 12));
-    pDite2.setText(IntToStr((ZvyhDite1 + PriplDite2) * 12));
-    pDite3.setText(IntToStr((ZvyhDite1 + PriplDite3) * 12));
-    pDite1ztp.setText(IntToStr(ZvyhDite1 * 24));
-    pDite2ztp.setText(IntToStr((ZvyhDite1 + PriplDite2) * 24));
-    pDite3ztp.setText(IntToStr((ZvyhDite1 + PriplDite3) * 24));
-    p2SazDanod.setText(IntToStr(HraniceVyssi));
-    pMr.setText(NumText(LimitMr));
 }
 
 }  // namespace platomer
