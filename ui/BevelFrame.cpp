@@ -1,6 +1,7 @@
 #include "ui/BevelFrame.h"
 
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace platomer {
 
@@ -45,11 +46,21 @@ QRect BevelFrame::insideRect() const
     return rect().adjusted(d, d, -d, -d);
 }
 
+QRect BevelFrame::focusRect() const { return insideRect().adjusted(1, 1, -1, -1); }
+
 void BevelFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QRect rect = drawRing(painter, this->rect(), bevel_.outer, bevel_.width, palette());
     drawRing(painter, rect, bevel_.inner, bevel_.width, palette());
+    if (hasFocus()) {
+        // The classic style dots the frame in the inverse of the colour behind it.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = focusRect();
+        focus.backgroundColor = palette().color(backgroundRole());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 }  // namespace platomer

@@ -5,6 +5,12 @@
 
 namespace platomer {
 
+namespace {
+
+constexpr int CaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextHideMnemonic;
+
+}  // namespace
+
 TickBox::TickBox(const QString& caption, bool captionLeft, QWidget* parent)
     : QCheckBox(caption, parent), captionLeft_(captionLeft)
 {
@@ -18,30 +24,41 @@ QRect TickBox::squareRect() const
     return {x, (height() - h) / 2, w, h};
 }
 
+QRect TickBox::captionRect() const
+{
+    const QRect square = squareRect();
+    return captionLeft_ ? QRect(0, 0, square.left() - 2, height())
+                        : QRect(square.right() + 5, 0, width() - square.right() - 5, height());
+}
+
+QRect TickBox::focusRect() const
+{
+    // Without a caption the frame runs round the whole control, outside the square's own sunken
+    // edge, where it shows against the face colour.
+    if (text().isEmpty()) return rect();
+    return style()
+        ->itemTextRect(fontMetrics(), captionRect(), CaptionFlags, isEnabled(), text())
+        .adjusted(-1, 0, 1, 0)
+        .intersected(rect());
+}
+
 void TickBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QRect square = squareRect();
-    option.rect = square;
+    option.rect = squareRect();
     style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, this);
 
-    QRect focusArea = square;
-    if (!text().isEmpty()) {
-        const QRect captionArea = captionLeft_ ? QRect(0, 0, square.left() - 2, height())
-                                               : QRect(square.right() + 5, 0, width() - square.right() - 5, height());
-        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextHideMnemonic;
-        style()->drawItemText(&painter, captionArea, flags, palette(), isEnabled(), text(), QPalette::WindowText);
-        focusArea = style()
-                        ->itemTextRect(fontMetrics(), captionArea, flags, isEnabled(), text())
-                        .adjusted(-1, 0, 1, 0)
-                        .intersected(rect());
-    }
+    if (!text().isEmpty())
+        style()->drawItemText(&painter, captionRect(), CaptionFlags, palette(), isEnabled(), text(),
+                              QPalette::WindowText);
     if (hasFocus()) {
+        // The classic style dots the frame in the inverse of the colour behind it.
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = focusArea;
+        focus.rect = focusRect();
+        focus.backgroundColor = palette().color(backgroundRole());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

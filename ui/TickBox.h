@@ -1,6 +1,7 @@
 #pragma once
 // A tick box; with the caption on the left it draws the caption at the left and the square at
-// the right end of its rectangle. It never changes its own state: the binding sets it.
+// the right end of its rectangle. It never changes its own state: the binding sets it. While it
+// holds the focus it draws a dotted frame round its caption, or round itself when it has none.
 
 #include <QCheckBox>
 
@@ -13,6 +14,8 @@ public:
     bool captionLeft() const { return captionLeft_; }
     // Where the square is drawn.
     QRect squareRect() const;
+    // Where the focus frame is drawn.
+    QRect focusRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,6 +25,7 @@ protected:
     void nextCheckState() override;
 
 private:
+    QRect captionRect() const;
     bool captionLeft_;
 };
 

@@ -1,0 +1,19 @@
+#pragma once
+// What a screen reader hears: every entry, tick box, display panel and container stop is named
+// by the label beside it (model/ControlLabels.h), a hint doubles as the description, the amount
+// fields and the display panels report their figures without padding blanks, and a panel whose
+// figure changes says so.
+
+class QWidget;
+
+namespace platomer {
+struct BuiltWindow;
+
+// Names the window's controls and gives the entries and the panels their accessible interfaces.
+void setUpAccessibility(const BuiltWindow& built);
+
+// Tells a screen reader that a display panel shows a new figure; other widgets announce their own
+// changes, and a panel whose figure stayed as it was raises nothing.
+void announceTextChange(QWidget& widget);
+
+}  // namespace platomer
