@@ -11,7 +11,8 @@ namespace platomer {
 
 namespace {
 
-double atLeastZero(double& value)
+// Clamps the stored field itself, as the garnishment state keeps the clamped deduction.
+double clampToZero(double& value)
 {
     if (value < 0) value = 0;
     return value;
@@ -70,11 +71,11 @@ void TKalkulajda::CiExek(Control&)
     pMzdaSoub.setText(poPred);
     if (!(MzdaPoNepr > 0)) MzdaPoNepr = 0;
     pMzdaBezN.setText(NumText(N > MzdaPoNepr ? MzdaPoNepr : N));
-    pSrazBezO.setText(NumText(atLeastZero(SrazBezOmez)));
-    pBezSNepr.setText(NumText(atLeastZero(SrazNepr)));
-    pBezSPrednost.setText(NumText(atLeastZero(SrazPrednost)));
-    pSoubehNepr.setText(NumText(atLeastZero(DruhaTretina)));
-    pSoubehPred.setText(NumText(atLeastZero(SrazNepr)));
+    pSrazBezO.setText(NumText(clampToZero(SrazBezOmez)));
+    pBezSNepr.setText(NumText(clampToZero(SrazNepr)));
+    pBezSPrednost.setText(NumText(clampToZero(SrazPrednost)));
+    pSoubehNepr.setText(NumText(clampToZero(DruhaTretina)));
+    pSoubehPred.setText(NumText(clampToZero(SrazNepr)));
 }
 
 void TKalkulajda::EdExekCmChange(Control& Sender)

@@ -8,13 +8,12 @@ namespace {
 
 constexpr std::int64_t LargestGross = 2147483647;
 
-// The step test at the start of a pass, in the 32-bit arithmetic of the fields.
+}  // namespace
+
 bool withinHundred(std::int32_t target, std::int32_t lastNet)
 {
     return Low32(static_cast<std::int64_t>(target) - lastNet) <= 100;
 }
-
-}  // namespace
 
 Extended netCeiling(const TaxYear& y, const WageOptions& o, std::int64_t gross)
 {

@@ -18,6 +18,10 @@ struct SearchPass {
     std::int32_t lastNet;    // the net of the previous candidate
 };
 
+// The step test at the start of a pass, in the 32-bit arithmetic of the fields: from a pass
+// whose last net lies within 100 below the target (or above it) the steps are single crowns.
+bool withinHundred(std::int32_t target, std::int32_t lastNet);
+
 // Continues the sequence from `from` to the first candidate whose net reaches `target`;
 // nothing when that candidate would lie beyond the 32-bit range.
 std::optional<std::int32_t> findGross(const TaxYear& y, const WageOptions& o, std::int32_t target, SearchPass from);

@@ -1,4 +1,4 @@
-// Net to gross on the window: the search and the exit handler of the net field.
+// Net to gross on the window: the candidates rise from the wanted net until one reaches it.
 #include "calc/GrossSearch.h"
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
@@ -27,7 +27,9 @@ void TKalkulajda::HledejHrubou()
     const std::int32_t T = StrToIntDef(EdCista.text(), 0);
     // The credits depend only on the boxes, not on the gross.
     SpoctiSlevy();
-    const std::int32_t step = Low32(static_cast<std::int64_t>(T) - 0) <= 100 ? 1 : 10;
+    // No net is known before the first pass: it counts as 0, so a target within 100 of it
+    // starts with single steps.
+    const std::int32_t step = withinHundred(T, 0) ? 1 : 10;
     // The first candidate runs on the window: it may untick the insurance boxes, which nests a
     // complete search. After it the options stay as they are for every further candidate.
     const std::int32_t last = tryGross(*this, G);
@@ -41,15 +43,6 @@ void TKalkulajda::HledejHrubou()
                                " Kč nedává žádná hrubá mzda do 2147483647 Kč, proto je zobrazen výpočet "
                                "pro tuto nejvyšší hrubou mzdu.",
                            false);
-}
-
-void TKalkulajda::EditCistaExit(Control&)
-{
-    ChckBxHrzCis.setTicked(true);
-    if (ChckBxHrzCis.ticked()) HledejHrubou();
-    PadToWidth(EdHruba);
-    PadToWidth(EdCista);
-    DanBonus.setText(CHckBNezdV.ticked() ? NumText(Bonus) : "0");
 }
 
 }  // namespace platomer

@@ -21,8 +21,8 @@ Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool heal
 std::int64_t ZaokrouhliZaklad(double x)
 {
     if (!(x >= 0)) x = 0;
-    if (x > 100) return Round(static_cast<Extended>(x) / 100 + Half) * 100;
-    return Round(x - Half);
+    if (x > 100) return Round(static_cast<Extended>(x) / 100 + RoundingMargin) * 100;
+    return Round(x - RoundingMargin);
 }
 
 AdvanceBase advanceBase(const TaxYear& y, std::int32_t hruba)

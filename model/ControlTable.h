@@ -34,7 +34,8 @@ struct ControlRow {
     const char* parent;            // "" for the window itself
     const char* text;              // caption of a label, panel, frame, tick box or page; start text of an entry
     int left, top, width, height;  // 96-dpi pixels, relative to the parent's inside area
-    int tabOrder;                  // -1 for controls without one (labels)
+    int position;                  // the place among its siblings: the keyboard order, and for a
+                                   // page its index in the page control; -1 for labels
     unsigned flags;
 };
 

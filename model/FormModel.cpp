@@ -41,7 +41,7 @@ int FormModel::pageOf(const Control& control) const
 {
     for (int i = control.index(); i >= 0; i = controls_[static_cast<std::size_t>(i)].parent()) {
         const Control& c = controls_[static_cast<std::size_t>(i)];
-        if (c.kind() == Kind::Page) return c.row().tabOrder;
+        if (c.kind() == Kind::Page) return c.row().position;
     }
     return -1;
 }
@@ -69,7 +69,7 @@ const std::vector<int>& FormModel::keyboardOrder(int page)
     auto visit = [&](auto& self, const Control& frame) -> void {
         std::vector<int> kids = frame.children_;
         std::stable_sort(kids.begin(), kids.end(),
-                         [&](int a, int b) { return at(a).row().tabOrder < at(b).row().tabOrder; });
+                         [&](int a, int b) { return at(a).row().position < at(b).row().position; });
         for (int k : kids) {
             const Control& c = at(k);
             if (c.isKeyboardStop()) order.push_back(k);
@@ -77,7 +77,7 @@ const std::vector<int>& FormModel::keyboardOrder(int page)
         }
     };
     for (int k : strip.children_)
-        if (at(k).row().tabOrder == page) visit(visit, at(k));
+        if (at(k).row().position == page) visit(visit, at(k));
     return order;
 }
 

@@ -78,14 +78,23 @@ TKalkulajda::TKalkulajda(Platform& platform)
       pMzdaSoub(control("pMzdaSoub")),
       bound_(controls().size())
 {
-    for (const Binding& b : wiring())
-        if (b.event == Binds::Click || b.event == Binds::Change || b.event == Binds::Exit)
-            bound_[static_cast<std::size_t>(control(b.control).index())][static_cast<std::size_t>(b.event)] = b.handler;
+    for (const WiringRow& w : wiring())
+        bound_[static_cast<std::size_t>(control(w.control).index())][slot(w.event)] = w.handler;
+}
+
+std::size_t TKalkulajda::slot(Event event)
+{
+    switch (event) {
+    case Event::Click: return 0;
+    case Event::Change: return 1;
+    case Event::Exit: return 2;
+    }
+    return 0;
 }
 
 void TKalkulajda::raise(Control& sender, Event event)
 {
-    Handler h = bound_[static_cast<std::size_t>(sender.index())][static_cast<std::size_t>(event)];
+    Handler h = bound_[static_cast<std::size_t>(sender.index())][slot(event)];
     if (!h) return;
     if (nesting_ >= MaxNesting) throw std::runtime_error("Výpočet se zacyklil a byl přerušen");
     struct Depth {

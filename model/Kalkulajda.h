@@ -100,7 +100,8 @@ public:
 
 private:
     bool anyChildTicked() const;
-    // The click, change and exit handlers of each control.
+    // The click, change and exit handlers of each control, in the slots of their events.
+    static std::size_t slot(Event event);
     std::vector<std::array<Handler, 3>> bound_;
     int nesting_ = 0;
     int deepestNesting_ = 0;

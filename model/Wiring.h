@@ -1,5 +1,5 @@
 #pragma once
-// Which handler each event of the window reaches.
+// Which handler each event of a control reaches.
 
 #include <vector>
 
@@ -7,14 +7,14 @@
 
 namespace platomer {
 
-enum class Binds : unsigned char { Click, Change, Exit, Activate, KeyPress };
-
-struct Binding {
+struct WiringRow {
     const char* control;
-    Binds event;
-    TKalkulajda::Handler handler;  // none for the key preview, which takes the key as well
+    Event event;
+    TKalkulajda::Handler handler;
 };
 
-const std::vector<Binding>& wiring();
+// The window's activation and its key preview are not events of a control: the user actions
+// call FormActivate and FormKeyPress themselves.
+const std::vector<WiringRow>& wiring();
 
 }  // namespace platomer

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Rounding, RoundUpAndDown,
                              DirectedCase{"negative_fraction", -2.3L, -2, -3}),
                          [](const auto& info) { return std::string(info.param.rule); });
 
-TEST(Rounding, HalfIsTheExtendedValueNearestTo0499) { EXPECT_EQ(Half, 0.499L); }
+TEST(Rounding, MarginIsTheExtendedValueNearestTo0499) { EXPECT_EQ(RoundingMargin, 0.499L); }
 
 struct Low32Case {
     const char* rule;
