@@ -1,0 +1,333 @@
+// How each figure of the garnishment page came about: the non-seizable amount, the rest of the
+// net wage above it, its thirds up to the limit, the part above the limit and what remains.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calc/ExplanationBuilder.h"
+#include "model/AmountText.h"
+
+namespace platomer::explaining {
+
+namespace {
+
+class GarnishmentPage {
+public:
+    explicit GarnishmentPage(const TKalkulajda& k);
+    std::vector<ExplanationLine> lines() const;
+
+private:
+    using Explainer = ExplanationLine (GarnishmentPage::*)(ExplanationLine) const;
+    ExplanationLine figure(const Control& c, const std::string& expected, Explainer explain) const;
+    ExplanationLine netInput() const;
+    ExplanationLine personsInput() const;
+    ExplanationLine reductionInput() const;
+    ExplanationLine parameter(const Control& c, std::int32_t value) const;
+
+    ExplanationLine protectedAmount(ExplanationLine line) const;
+    ExplanationLine aboveLimit(ExplanationLine line) const;
+    ExplanationLine priority(ExplanationLine line) const;
+    ExplanationLine nonPriority(ExplanationLine line) const;
+    ExplanationLine afterPriority(ExplanationLine line) const;
+    ExplanationLine afterNonPriority(ExplanationLine line) const;
+    ExplanationLine concurrentPriority(ExplanationLine line) const;
+    ExplanationLine concurrentNonPriority(ExplanationLine line) const;
+    ExplanationLine afterConcurrence(ExplanationLine line) const;
+
+    void addRest(ExplanationLine& line) const;
+    void addThirds(ExplanationLine& line) const;
+    ExplanationLine remaining(ExplanationLine line, Extended deductions) const;
+
+    Operand net() const { return crowns("N", "čistá mzda použitá výpočtem", net_, true); }
+    Operand protectedOperand() const { return crowns("NezabCastka", "nezabavitelná částka", g_.NezabCastka); }
+    Operand limit() const { return crowns("HraniceSrazek", "hranice, nad níž se sráží vše", y_.HraniceSrazek); }
+
+    const TKalkulajda& k_;
+    const TaxYear& y_;
+    const GarnishmentState& g_;
+    bool computed_ = false;
+    bool fresh_ = false;
+    // The net wage of the last calculation: the state keeps only the rest above the
+    // non-seizable amount, and the amount itself.
+    Extended net_ = 0;
+    Extended debtor_ = 0;  // two thirds of the subsistence minimum and the housing cost
+    std::optional<std::int32_t> persons_;
+};
+
+GarnishmentPage::GarnishmentPage(const TKalkulajda& k) : k_(k), y_(k.year()), g_(k.garnishment())
+{
+    computed_ = y_.ZakladNezab != 0 && !k.pNezabKc.text().empty();
+    net_ = static_cast<Extended>(g_.ZbytekCiste) + g_.NezabCastka;
+    debtor_ = static_cast<Extended>(y_.ZakladNezab) / 3 * y_.TretinyNezab;
+    const std::optional<std::int32_t> typed = TryStrToInt(k.EdExekCm.text());
+    fresh_ = typed && static_cast<Extended>(*typed) == net_;
+    persons_ = TryStrToInt(k.EdDeti.text());
+}
+
+std::vector<ExplanationLine> GarnishmentPage::lines() const
+{
+    const TKalkulajda& k = k_;
+    const Extended n = net_;
+    auto text = [&](Extended value) { return k.NumText(value); };
+    const std::string afterPred = text(n > g_.MzdaPoPred ? g_.MzdaPoPred : n);
+    return {
+        netInput(),
+        personsInput(),
+        reductionInput(),
+        parameter(k.pZivMinJ, y_.ZivMin),
+        parameter(k.pNormBydlo, y_.NormBydlo),
+        figure(k.pNezabKc, text(g_.NezabCastka), &GarnishmentPage::protectedAmount),
+        figure(k.pSrazBezO, text(g_.SrazBezOmez), &GarnishmentPage::aboveLimit),
+        figure(k.pBezSPrednost, text(g_.SrazPrednost), &GarnishmentPage::priority),
+        figure(k.pBezSNepr, text(g_.SrazNepr), &GarnishmentPage::nonPriority),
+        figure(k.pMzdaBezP, afterPred, &GarnishmentPage::afterPriority),
+        figure(k.pMzdaBezN, text(n > g_.MzdaPoNepr ? g_.MzdaPoNepr : n), &GarnishmentPage::afterNonPriority),
+        figure(k.pSoubehPred, text(g_.SrazNepr), &GarnishmentPage::concurrentPriority),
+        figure(k.pSoubehNepr, text(g_.DruhaTretina), &GarnishmentPage::concurrentNonPriority),
+        figure(k.pMzdaSoub, afterPred, &GarnishmentPage::afterConcurrence),
+    };
+}
+
+ExplanationLine GarnishmentPage::figure(const Control& c, const std::string& expected, Explainer explain) const
+{
+    if (!computed_) return notComputed(c, "Výpočet ještě neproběhl.");
+    ExplanationLine line = lineFor(c, LineKind::Result);
+    if (line.shown != expected)
+        return notComputed(c, "Pole neukazuje výsledek posledního výpočtu, proto ho nelze vysvětlit.");
+    line.operands.push_back(net());
+    line = (this->*explain)(std::move(line));
+    if (!fresh_)
+        addNote(line, "V poli „" + labelFor("EdExekCm") +
+                          "“ teď není celé číslo, proto výpočet neproběhl; výsledky platí pro čistou mzdu {N} "
+                          "z posledního výpočtu.");
+    return line;
+}
+
+// ---- Inputs and the year's figures ----
+
+ExplanationLine GarnishmentPage::netInput() const
+{
+    if (!computed_) return notComputed(k_.EdExekCm, "Výpočet ještě neproběhl.");
+    ExplanationLine line = lineFor(k_.EdExekCm, LineKind::Input);
+    line.operands = {net()};
+    if (!fresh_) {
+        line.result = line.shown;
+        addNote(line, line.shown.empty() ? "Pole je prázdné, výpočet proto neproběhl."
+                                         : "Text „" + line.shown + "“ není celé číslo, výpočet proto neproběhl.");
+        addNote(line, "Výsledky jsou z posledního výpočtu pro čistou mzdu {N}.");
+        return line;
+    }
+    line.result = czechCrowns(net_);
+    if (line.shown == withoutPadding(k_.EdCista.text()))
+        addNote(line, "Převzato ze stránky „Výpočet mzdy“ (" + labelFor("EdCista") + ").");
+    return line;
+}
+
+ExplanationLine GarnishmentPage::personsInput() const
+{
+    ExplanationLine line = lineFor(k_.EdDeti, LineKind::Input);
+    line.result = line.shown;
+    if (!computed_) return line;
+    line.operands = {crowns("NezabOsoba", "nezabavitelná částka na vyživovanou osobu", y_.NezabOsoba)};
+    addNote(line, "Na každou vyživovanou osobu se k nezabavitelné částce přičítá {NezabOsoba}.");
+    return line;
+}
+
+ExplanationLine GarnishmentPage::reductionInput() const
+{
+    ExplanationLine line = lineFor(k_.EdPoniz, LineKind::Input);
+    line.result = line.shown;
+    if (!computed_) return line;
+    line.operands = {crowns("Ponizeni", "ponížení", g_.Ponizeni)};
+    line.result = czechCrowns(g_.Ponizeni);
+    addNote(line,
+            "Ponížení se odečte od nezabavitelné částky; větší, než je zobrazená nezabavitelná částka, být "
+            "nemůže.");
+    return line;
+}
+
+ExplanationLine GarnishmentPage::parameter(const Control& c, std::int32_t value) const
+{
+    ExplanationLine line = lineFor(c, LineKind::Parameter);
+    if (y_.ZakladNezab == 0 || line.shown != IntToStr(value))
+        return notComputed(c, "Parametry roku ještě nejsou načteny.");
+    line.result = czechCrowns(value);
+    line.operands = {crowns("Dluznik", "nezabavitelná částka dlužníka", debtor_, true)};
+    addNote(line,
+            "Dvě třetiny součtu životního minima a normativního nákladu na bydlení, {Dluznik}, jsou "
+            "nezabavitelná částka dlužníka.");
+    return line;
+}
+
+// ---- The non-seizable amount and the rest above it ----
+
+ExplanationLine GarnishmentPage::protectedAmount(ExplanationLine line) const
+{
+    line.result = czechCrowns(g_.NezabCastka);
+    line.operands.push_back(crowns("ZivMin", "životní minimum jednotlivce", y_.ZivMin));
+    line.operands.push_back(crowns("NormBydlo", "normativní náklad na bydlení", y_.NormBydlo));
+    line.operands.push_back(crowns("Dluznik", "nezabavitelná částka dlužníka", debtor_, true));
+    if (!persons_) {
+        addNote(line, "Počet vyživovaných osob tohoto výpočtu se z polí odvodit nedá.");
+        return line;
+    }
+    // The persons and the reduction are those of the fields; the sum before the reduction is
+    // rounded up as the calculation rounds it.
+    const std::int32_t p = *persons_;
+    const std::int64_t sum = RoundUp(debtor_ + static_cast<Extended>(p) * y_.NezabOsoba);
+    const std::int64_t reduced = sum - g_.Ponizeni;
+    const bool floored = reduced < 0 && g_.NezabCastka == 0;
+    if (static_cast<Extended>(reduced) != g_.NezabCastka && !floored) {
+        addNote(line, "Počet osob a ponížení tohoto výpočtu se z polí odvodit nedají.");
+        return line;
+    }
+    line.rule = "Dvě třetiny součtu životního minima {ZivMin} a nákladu na bydlení {NormBydlo}";
+    if (p != 0 || g_.Ponizeni != 0) line.rule += ", tj. {Dluznik}";
+    if (p != 0) {
+        line.operands.push_back(count("PocetOsob", "počet vyživovaných osob", p));
+        line.operands.push_back(crowns("NezabOsoba", "čtvrtina na každou vyživovanou osobu", y_.NezabOsoba));
+        line.operands.push_back(crowns("Chraneno", "chráněná částka před ponížením", static_cast<Extended>(sum), true));
+        line.rule +=
+            ", + {PocetOsob} × čtvrtina z toho {NezabOsoba} na vyživované osoby, zaokrouhleno nahoru na "
+            "celé koruny: {Chraneno}";
+    }
+    if (g_.Ponizeni != 0) {
+        line.operands.push_back(crowns("Ponizeni", "ponížení", g_.Ponizeni));
+        line.rule += ", − ponížení {Ponizeni}";
+    }
+    if (floored) {
+        line.rule += ", nejméně však 0 Kč";
+        addNote(line, "Ponížení je větší než chráněná částka, nezabavitelná částka proto klesla na 0 Kč.");
+    }
+    return line;
+}
+
+void GarnishmentPage::addRest(ExplanationLine& line) const
+{
+    line.operands.push_back(protectedOperand());
+    line.operands.push_back(crowns("ZbytekCiste", "zbytek čisté mzdy nad nezabavitelnou částkou", g_.ZbytekCiste));
+    line.operands.push_back(limit());
+}
+
+void GarnishmentPage::addThirds(ExplanationLine& line) const
+{
+    addRest(line);
+    line.operands.push_back(crowns("PrvniTretina", "první třetina", g_.PrvniTretina));
+    line.operands.push_back(crowns("DruhaTretina", "druhá třetina", g_.DruhaTretina));
+    line.operands.push_back(crowns("SrazBezOmez", "část zbytku nad hranicí", g_.SrazBezOmez));
+    if (g_.ZbytekCiste < 0) {
+        addNote(line, "Čistá mzda {N} je nižší než nezabavitelná částka {NezabCastka}, srážet se nedá nic.");
+    } else if (g_.ZbytekCiste > y_.HraniceSrazek) {
+        addNote(line,
+                "Zbytek: čistá mzda {N} − nezabavitelná částka {NezabCastka} = {ZbytekCiste}, je nad hranicí "
+                "{HraniceSrazek}: na třetiny se dělí jen hranice (třetina {PrvniTretina}, na celé koruny, půl "
+                "koruny k sudému číslu) a vše nad ní se srazí celé.");
+    } else {
+        addNote(line,
+                "Zbytek: čistá mzda {N} − nezabavitelná částka {NezabCastka} = {ZbytekCiste}, třetina "
+                "{PrvniTretina} je jeho třetina na nejbližší celou korunu; hranici {HraniceSrazek} nepřevyšuje.");
+    }
+}
+
+ExplanationLine GarnishmentPage::aboveLimit(ExplanationLine line) const
+{
+    line.result = czechCrowns(g_.SrazBezOmez);
+    addRest(line);
+    if (g_.ZbytekCiste > y_.HraniceSrazek) {
+        line.rule = "Zbytek {ZbytekCiste} − hranice {HraniceSrazek}";
+        line.rounding = "na celé koruny, půl koruny k sudému číslu";
+        addNote(line,
+                "Zbytek je čistá mzda {N} − nezabavitelná částka {NezabCastka}; co je nad hranicí, se srazí celé.");
+    } else {
+        addNote(line,
+                "Zbytek {ZbytekCiste} (čistá mzda {N} − nezabavitelná částka {NezabCastka}) nepřevyšuje hranici "
+                "{HraniceSrazek}, bez omezení se nesráží nic.");
+    }
+    return line;
+}
+
+// ---- The deductions ----
+
+ExplanationLine GarnishmentPage::priority(ExplanationLine line) const
+{
+    line.result = czechCrowns(g_.SrazPrednost);
+    addThirds(line);
+    if (g_.ZbytekCiste >= 0) line.rule = "Dvě třetiny {PrvniTretina} + {DruhaTretina} a část nad hranicí {SrazBezOmez}";
+    return line;
+}
+
+ExplanationLine GarnishmentPage::nonPriority(ExplanationLine line) const
+{
+    line.result = czechCrowns(g_.SrazNepr);
+    addThirds(line);
+    if (g_.ZbytekCiste >= 0) line.rule = "Jedna třetina {PrvniTretina} a část nad hranicí {SrazBezOmez}";
+    return line;
+}
+
+ExplanationLine GarnishmentPage::concurrentPriority(ExplanationLine line) const
+{
+    line.result = czechCrowns(g_.SrazNepr);
+    addThirds(line);
+    if (g_.ZbytekCiste >= 0) line.rule = "První třetina {PrvniTretina} a část nad hranicí {SrazBezOmez}";
+    addNote(line, "Při souběhu bere přednostní pohledávka první třetinu a vše nad hranicí.");
+    return line;
+}
+
+ExplanationLine GarnishmentPage::concurrentNonPriority(ExplanationLine line) const
+{
+    line.result = czechCrowns(g_.DruhaTretina);
+    addThirds(line);
+    if (g_.ZbytekCiste >= 0) line.rule = "Druhá třetina {DruhaTretina}";
+    addNote(line, "Při souběhu bere nepřednostní pohledávka druhou třetinu; poslední třetina zůstává dlužníkovi.");
+    return line;
+}
+
+// What remains of the net wage after deductions that are never below nothing: the wage less
+// them, at least 0 and at most the net wage itself.
+ExplanationLine GarnishmentPage::remaining(ExplanationLine line, Extended deductions) const
+{
+    const Extended left = net_ - deductions;
+    line.result = czechCrowns(left < 0 && net_ >= 0 ? 0 : left);
+    if (left < 0 && net_ >= 0) {
+        line.rule += ", nejméně však 0 Kč";
+        addNote(line, "Srážky převyšují čistou mzdu.");
+    }
+    if (g_.ZbytekCiste < 0)
+        addNote(line, "Čistá mzda {N} je nižší než nezabavitelná částka {NezabCastka}, nesráží se nic.");
+    return line;
+}
+
+ExplanationLine GarnishmentPage::afterPriority(ExplanationLine line) const
+{
+    line.operands.push_back(crowns("SrazPrednost", "srážka přednostní", g_.SrazPrednost));
+    line.operands.push_back(protectedOperand());
+    line.rule = "Čistá mzda {N} − srážka přednostní {SrazPrednost}";
+    return remaining(std::move(line), g_.SrazPrednost);
+}
+
+ExplanationLine GarnishmentPage::afterNonPriority(ExplanationLine line) const
+{
+    line.operands.push_back(crowns("DruhaTretina", "třetina", g_.DruhaTretina));
+    line.operands.push_back(crowns("SrazBezOmez", "část zbytku nad hranicí", g_.SrazBezOmez));
+    line.operands.push_back(protectedOperand());
+    line.rule = "Čistá mzda {N} − třetina {DruhaTretina} − část nad hranicí {SrazBezOmez}";
+    return remaining(std::move(line), static_cast<Extended>(g_.DruhaTretina) + g_.SrazBezOmez);
+}
+
+ExplanationLine GarnishmentPage::afterConcurrence(ExplanationLine line) const
+{
+    line.operands.push_back(crowns("SrazNepr", "srážka přednostní při souběhu", g_.SrazNepr));
+    line.operands.push_back(crowns("DruhaTretina", "srážka nepřednostní při souběhu", g_.DruhaTretina));
+    line.operands.push_back(protectedOperand());
+    line.rule = "Čistá mzda {N} − přednostní {SrazNepr} − nepřednostní {DruhaTretina}";
+    addNote(line, "Při souběhu zůstává dlužníkovi totéž co po samotné přednostní srážce.");
+    return remaining(std::move(line), static_cast<Extended>(g_.SrazNepr) + g_.DruhaTretina);
+}
+
+}  // namespace
+
+std::vector<ExplanationLine> garnishmentLines(const TKalkulajda& form) { return GarnishmentPage(form).lines(); }
+
+}  // namespace platomer::explaining
