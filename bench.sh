@@ -2,5 +2,5 @@
 # Builds in release mode and runs the benchmarks of the net-to-gross search.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh build-release -DCMAKE_BUILD_TYPE=Release
+scripts/setup.sh release
 build-release/bench/search_bench "$@"

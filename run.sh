@@ -2,5 +2,5 @@
 # Installs what is missing, builds, and starts the program.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh build
+scripts/setup.sh default
 exec build/platomer

@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdint>
 #include <cstdio>
-#include <limits>
 #include <map>
 #include <optional>
 #include <string>
@@ -13,6 +12,7 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 #include "model/UserActions.h"
+#include "tests/support/LiteralSearch.h"
 
 namespace platomer {
 
@@ -36,30 +36,18 @@ struct Calculator {
 
 const WageOptions StartOptions{true, false, true, true, 0, 2570};
 
-// Every candidate from the target upwards, in steps of 10 until the net comes within 100 of the
-// target and of 1 from then on, each evaluated in full.
-std::optional<std::int32_t> candidateSequence(const TaxYear& y, const WageOptions& o, std::int32_t target,
-                                              std::int64_t& evaluations)
-{
-    std::int64_t gross = target;
-    std::int32_t last = 0, step = 10;
-    for (;;) {
-        if (static_cast<std::int64_t>(target) - last <= 100) step = 1;
-        last = static_cast<std::int32_t>(netWage(y, o, static_cast<std::int32_t>(gross)));
-        ++evaluations;
-        if (last >= target) return static_cast<std::int32_t>(gross);
-        gross += step;
-        if (gross > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-    }
-}
-
 void LiteralSequence(benchmark::State& state)
 {
     const TaxYear y = taxYear2023();
     const auto target = static_cast<std::int32_t>(state.range(0));
+    // The tests' reference sequence, every candidate computed in full.
     std::int64_t evaluations = 0;
+    auto net = [&](std::int32_t gross) {
+        ++evaluations;
+        return static_cast<std::int32_t>(netWage(y, StartOptions, gross));
+    };
     for (auto _ : state)
-        benchmark::DoNotOptimize(candidateSequence(y, StartOptions, target, evaluations));
+        benchmark::DoNotOptimize(literalGross(target, net));
     state.counters["evaluations"] = static_cast<double>(evaluations) / static_cast<double>(state.iterations());
 }
 

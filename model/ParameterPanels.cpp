@@ -5,23 +5,29 @@
 
 namespace platomer {
 
+namespace {
+
+// The annual credits are shown only; the calculation uses the monthly figures.
+std::string annual(std::int32_t monthly) { return IntToStr(std::int64_t{monthly} * 12); }
+
+}  // namespace
+
 void TKalkulajda::NastavParametry()
 {
     static_cast<TaxYear&>(*this) = taxYear2023();
     pZivMinJ.setText(IntToStr(ZivMin));
     pNormBydlo.setText(IntToStr(NormBydlo));
-    // The annual credits are shown only; the calculation uses the monthly figures.
-    pNezdM.setText(IntToStr(SlevaPopl * 12));
-    pNezdS.setText(IntToStr(SlevaStud * 12));
-    pNezdI.setText(IntToStr(SlevaCInv * 12));
-    pNezdP.setText(IntToStr(SlevaPInv * 12));
-    pNezdztp.setText(IntToStr(SlevaZtp * 12));
-    pDite1.setText(IntToStr(childAdvantage(1, false) * 12));
-    pDite2.setText(IntToStr(childAdvantage(2, false) * 12));
-    pDite3.setText(IntToStr(childAdvantage(3, false) * 12));
-    pDite1ztp.setText(IntToStr(childAdvantage(1, true) * 12));
-    pDite2ztp.setText(IntToStr(childAdvantage(2, true) * 12));
-    pDite3ztp.setText(IntToStr(childAdvantage(3, true) * 12));
+    pNezdM.setText(annual(SlevaPopl));
+    pNezdS.setText(annual(SlevaStud));
+    pNezdI.setText(annual(SlevaCInv));
+    pNezdP.setText(annual(SlevaPInv));
+    pNezdztp.setText(annual(SlevaZtp));
+    pDite1.setText(annual(childAdvantage(1, false)));
+    pDite2.setText(annual(childAdvantage(2, false)));
+    pDite3.setText(annual(childAdvantage(3, false)));
+    pDite1ztp.setText(annual(childAdvantage(1, true)));
+    pDite2ztp.setText(annual(childAdvantage(2, true)));
+    pDite3ztp.setText(annual(childAdvantage(3, true)));
     p2SazDanod.setText(IntToStr(HraniceVyssi));
     pMr.setText(NumText(LimitMr));
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (only those missing) and builds into build/.
-# usage: scripts/setup.sh [BUILD-DIR [CMAKE-ARGS...]]
+# Installs the Debian packages the build needs (only those missing) and builds, either a preset
+# of CMakePresets.json (default into build/, sanitize into build-sanitize/, release into
+# build-release/) or into a directory of its own.
+# usage: scripts/setup.sh [PRESET | BUILD-DIR] [CMAKE-ARGS...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev librsvg2-bin dpkg-dev fonts-liberation xvfb xauth)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev clang-format clang-tidy librsvg2-bin dpkg-dev fonts-liberation xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -17,7 +19,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 fi
 
-dir=${1:-build}
+target=${1:-default}
 shift || true
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$dir" -j"$(nproc)"
+case "$target" in
+  default | sanitize | release)
+    cmake --preset "$target" "$@" >/dev/null
+    cmake --build --preset "$target" -j"$(nproc)"
+    ;;
+  *)
+    cmake -S . -B "$target" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$target" -j"$(nproc)"
+    ;;
+esac

@@ -14,7 +14,6 @@ class BevelFrame : public QFrame {
 public:
     explicit BevelFrame(QWidget* parent = nullptr);
     void setBevel(const Bevel& bevel);
-    const Bevel& bevel() const { return bevel_; }
     // The rectangle inside both bevels.
     QRect insideRect() const;
     // Where the focus frame is drawn: one pixel in from the bevel.

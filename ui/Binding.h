@@ -25,9 +25,7 @@ public:
     // activation; otherwise the first WindowActivate is.
     void start();
 
-    UserActions& user() { return user_; }
     ModelMirror& mirror() { return mirror_; }
-    InputFilter& filter() { return filter_; }
 
 private:
     TKalkulajda& form_;

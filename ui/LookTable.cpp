@@ -191,7 +191,6 @@ QColor colourOf(Paint paint)
     return {};
 }
 
-QFont windowFont() { return fontOf(Look{}); }
 
 QFont fontOf(const Look& look)
 {

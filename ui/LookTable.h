@@ -48,8 +48,6 @@ struct Look {
     bool handCursor = false;
 };
 
-// The window's font, used by every control whose look does not say otherwise.
-QFont windowFont();
 QFont fontOf(const Look& look);
 
 // The look of a control: its own row, or the look common to its kind.

@@ -11,7 +11,6 @@ class TickBox : public QCheckBox {
     Q_OBJECT
 public:
     TickBox(const QString& caption, bool captionLeft, QWidget* parent = nullptr);
-    bool captionLeft() const { return captionLeft_; }
     // Where the square is drawn.
     QRect squareRect() const;
     // Where the focus frame is drawn.

@@ -59,7 +59,7 @@ TEST_P(TickSetByCode, RaisesClickOnceAndOnlyOnAChange)
     EXPECT_EQ(countOf(form.events, "Click " + std::string(GetParam().box)), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(EventRule1, TickSetByCode,
+INSTANTIATE_TEST_SUITE_P(CodeWrite, TickSetByCode,
                          testing::Values(TickCase{"unticked_visible_box", "CHckBNezdS", false},
                                          TickCase{"ticked_box", "CHckBNezdM", false},
                                          TickCase{"invisible_children_box", "CHckBNezdV", false},
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(EventRules2And3, TextWrittenByCode,
                                          TextCase{"label", "LHruba", false}, TextCase{"parameter_panel", "pMr", false}),
                          [](const auto& info) { return std::string(info.param.rule); });
 
-TEST_F(BareForm, EventRule3_ZeroIntoThePanelRaisesNothingWhateverItHeld)
+TEST_F(BareForm, PanelWrite_ZeroIntoThePanelRaisesNothingWhateverItHeld)
 {
     for (const char* held : {"", "25", "0", "-1"}) {
         form.control("PDanN").setText(held);
@@ -114,7 +114,7 @@ TEST_F(BareForm, EventRule3_ZeroIntoThePanelRaisesNothingWhateverItHeld)
     EXPECT_EQ(form.control("PDanN").text(), "0");
 }
 
-TEST_F(BareForm, EventRule4_FocusGivenByCodeRaisesTheExitOfTheControlLosingIt)
+TEST_F(BareForm, ExitComesFirst_FocusGivenByCodeRaisesTheExitOfTheControlLosingIt)
 {
     form.control("EdHruba").setFocus();
     form.control("EdCista").setFocus();
@@ -123,7 +123,7 @@ TEST_F(BareForm, EventRule4_FocusGivenByCodeRaisesTheExitOfTheControlLosingIt)
     EXPECT_EQ(form.focused().name(), "EdCista");
 }
 
-TEST_F(BareForm, EventRule8_EnablingAndDisablingRaiseNothing)
+TEST_F(BareForm, EnableAndDisable_EnablingAndDisablingRaiseNothing)
 {
     for (const char* name : {"CHckBNezdM", "ChckBxDeti1", "CHckBNezdV"}) {
         form.control(name).setEnabled(false);
@@ -240,7 +240,7 @@ TEST_F(BareForm, KeyboardOrder_TabRaisesTheExitOfEachStopInTurn)
 
 class Window : public foundation_test::ActivatedWindow {};
 
-TEST_F(Window, EventRule1_InvisibleBoxSetByCodeRunsItsHandler)
+TEST_F(Window, CodeWrite_InvisibleBoxSetByCodeRunsItsHandler)
 {
     // With no child ticked, the handler of the hidden children box unticks it again at once.
     c("CHckBNezdV").setTicked(true);
@@ -250,7 +250,7 @@ TEST_F(Window, EventRule1_InvisibleBoxSetByCodeRunsItsHandler)
     EXPECT_FALSE(c("CHckBNezdV").ticked());
 }
 
-TEST_F(Window, EventRule2_TypingIntoAnEntryRaisesChange)
+TEST_F(Window, UserEdit_TypingIntoAnEntryRaisesChange)
 {
     user.clickPage(1);
     c("EdDeti").setFocus();
@@ -260,7 +260,7 @@ TEST_F(Window, EventRule2_TypingIntoAnEntryRaisesChange)
     EXPECT_EQ(c("EdDeti").text(), "2") << "focus from code selects the whole text, typing replaces it";
 }
 
-TEST_F(Window, EventRule4_ExitOfTheGrossFieldComesBeforeTheClickedBox)
+TEST_F(Window, ExitComesFirst_ExitOfTheGrossFieldComesBeforeTheClickedBox)
 {
     c("EdHruba").setFocus();
     form.events.clear();
@@ -294,14 +294,14 @@ TEST_P(MousePressThatTakesNoFocus, RaisesNoExit)
     EXPECT_EQ(c("EdHruba").text(), before) << "no recalculation padded the gross";
 }
 
-INSTANTIATE_TEST_SUITE_P(EventRule4, MousePressThatTakesNoFocus,
+INSTANTIATE_TEST_SUITE_P(ExitComesFirst, MousePressThatTakesNoFocus,
                          testing::Values(InertCase{"display_panel", "PDanN"}, InertCase{"label", "LHruba"},
                                          InertCase{"group_box", "GroupBoxVypocet"},
                                          InertCase{"container_panel", "PanleHorni"},
                                          InertCase{"footer_name_label", "CopFirma"}),
                          [](const auto& info) { return std::string(info.param.rule); });
 
-TEST_F(Window, EventRule4_PageChangeRunsTheFieldExitThenTheTabChange)
+TEST_F(Window, ExitComesFirst_PageChangeRunsTheFieldExitThenTheTabChange)
 {
     user.clickPage(1);
     c("EdExekCm").setFocus();
@@ -313,7 +313,7 @@ TEST_F(Window, EventRule4_PageChangeRunsTheFieldExitThenTheTabChange)
     EXPECT_EQ(c("EdExekCm").text(), c("EdCista").text());
 }
 
-TEST_F(Window, EventRule5_ExitHandlerTakingTheFocusDropsTheClick)
+TEST_F(Window, AbandonedFocusMove_ExitHandlerTakingTheFocusDropsTheClick)
 {
     // The net field was reached by the keyboard, so the mode box is still unticked.
     c("EdCista").setFocus();
@@ -327,7 +327,7 @@ TEST_F(Window, EventRule5_ExitHandlerTakingTheFocusDropsTheClick)
     EXPECT_EQ(form.focused().name(), "EdCista");
 }
 
-TEST_F(Window, EventRule5_BoxBeingPressedGetsNoClickFromTheExitHandler)
+TEST_F(Window, AbandonedFocusMove_BoxBeingPressedGetsNoClickFromTheExitHandler)
 {
     c("EdCista").setFocus();
     form.events.clear();
@@ -340,7 +340,7 @@ TEST_F(Window, EventRule5_BoxBeingPressedGetsNoClickFromTheExitHandler)
     EXPECT_EQ(c("EdCista").colour(), Colour::InfoBk);
 }
 
-TEST_F(Window, EventRule5_TabFromTheNetFieldStaysWhenItsExitTakesTheFocus)
+TEST_F(Window, AbandonedFocusMove_TabFromTheNetFieldStaysWhenItsExitTakesTheFocus)
 {
     c("EdCista").setFocus();
     user.press(Key::Tab);
@@ -349,7 +349,7 @@ TEST_F(Window, EventRule5_TabFromTheNetFieldStaysWhenItsExitTakesTheFocus)
     EXPECT_EQ(form.focused().name(), "ChckBSocAno");
 }
 
-TEST_F(Window, EventRule6_TabChangeOnlyWhenTheOtherPageIsChosen)
+TEST_F(Window, TabChange_TabChangeOnlyWhenTheOtherPageIsChosen)
 {
     user.clickPage(0);
     EXPECT_EQ(countOf(form.events, "Change PcHlav"), 0);
@@ -363,7 +363,7 @@ TEST_F(Window, EventRule6_TabChangeOnlyWhenTheOtherPageIsChosen)
     EXPECT_EQ(form.activePage(), 1);
 }
 
-TEST_F(Window, EventRule7_ActivationRunsOnce)
+TEST_F(Window, Activation_ActivationRunsOnce)
 {
     user.click(c("CHckBNezdM"));
     ASSERT_FALSE(c("CHckBNezdM").ticked());

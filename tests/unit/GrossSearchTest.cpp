@@ -16,7 +16,7 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 #include "model/UserActions.h"
-#include "tests/unit/LiteralSearch.h"
+#include "tests/support/LiteralSearch.h"
 #include "tests/unit/RecordingForm.h"
 
 namespace platomer {
