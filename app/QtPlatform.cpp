@@ -8,10 +8,6 @@
 
 namespace platomer {
 
-namespace {
-
-// An error quotes the text it could not read, which may be a paste of any length: the box shows
-// its start and its end, so that it stays within the screen.
 QString boxText(const std::string& text)
 {
     constexpr int Head = 160, Tail = 60;
@@ -19,8 +15,6 @@ QString boxText(const std::string& text)
     if (shown.size() > Head + Tail + 1) shown = shown.left(Head) + QChar(0x2026) + shown.right(Tail);
     return shown;
 }
-
-}  // namespace
 
 void QtPlatform::message(const std::string& caption, const std::string& text, bool error)
 {

@@ -1,11 +1,17 @@
 #pragma once
 // The desktop services of the real program: message boxes, the beep, the browser, the locale.
 
+#include <QString>
+
 #include "model/Platform.h"
 
 class QWidget;
 
 namespace platomer {
+
+// The text a message box shows. An error quotes the text it could not read, which may be a paste
+// of any length: the box shows its start and its end, so that it stays within the screen.
+QString boxText(const std::string& text);
 
 // The decimal separator of the locale the process runs in (LC_ALL, LC_NUMERIC, LANG).
 char systemDecimalSeparator();

@@ -14,17 +14,7 @@ fi
 build=$1
 
 packages=(desktop-file-utils appstream)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
-fi
+scripts/need-packages.sh "${packages[@]}"
 
 # The sizes a desktop looks up in the hicolor theme (the build renders each from the SVG).
 sizes=(16 22 24 32 48 64 128 256)

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "WindowFixture.h"
+#include "app/QtPlatform.h"
 
 namespace platomer {
 
@@ -46,6 +47,19 @@ TEST_F(WindowLook, ControlsOtherThanLabelsStandWhereTheTableSays)
             EXPECT_EQ(shown, QRect(row.left, row.top, row.width, row.height)) << row.name;
         }
     }
+}
+
+// A paste of 100 000 characters quoted by the conversion error: the box shows its start, an
+// ellipsis and its end with the full stop, a few hundred characters in all.
+TEST(ErrorBox, QuotesALongTextByItsStartAndEnd)
+{
+    const std::string message = "'" + std::string(100000, '7') + "x' is not a valid integer value.";
+    const QString shown = boxText(message);
+    EXPECT_LE(shown.size(), 221);
+    EXPECT_TRUE(shown.startsWith("'7777"));
+    EXPECT_TRUE(shown.endsWith("7x' is not a valid integer value."));
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_EQ(boxText("'abc' is not a valid integer value."), QString("'abc' is not a valid integer value."));
 }
 
 }  // namespace platomer
