@@ -1,7 +1,8 @@
 #include "ui/BevelFrame.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+
+#include "ui/FocusFrame.h"
 
 namespace platomer {
 
@@ -53,14 +54,7 @@ void BevelFrame::paintEvent(QPaintEvent*)
     QPainter painter(this);
     QRect rect = drawRing(painter, this->rect(), bevel_.outer, bevel_.width, palette());
     drawRing(painter, rect, bevel_.inner, bevel_.width, palette());
-    if (hasFocus()) {
-        // The classic style dots the frame in the inverse of the colour behind it.
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = focusRect();
-        focus.backgroundColor = palette().color(backgroundRole());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus()) drawFocusFrame(painter, *this, focusRect());
 }
 
 }  // namespace platomer

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include "ui/FocusFrame.h"
+
 namespace platomer {
 
 namespace {
@@ -53,14 +55,7 @@ void TickBox::paintEvent(QPaintEvent*)
     if (!text().isEmpty())
         style()->drawItemText(&painter, captionRect(), CaptionFlags, palette(), isEnabled(), text(),
                               QPalette::WindowText);
-    if (hasFocus()) {
-        // The classic style dots the frame in the inverse of the colour behind it.
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = focusRect();
-        focus.backgroundColor = palette().color(backgroundRole());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus()) drawFocusFrame(painter, *this, focusRect());
 }
 
 bool TickBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
