@@ -19,8 +19,8 @@ QString boxText(const std::string& text)
 void QtPlatform::message(const std::string& caption, const std::string& text, bool error)
 {
     // An error carries the stop icon; the notice of the tax step is a plain box.
-    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(caption),
-                    boxText(text), QMessageBox::Ok, owner_);
+    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(caption), boxText(text),
+                    QMessageBox::Ok, owner_);
     box.exec();
 }
 

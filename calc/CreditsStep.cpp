@@ -10,8 +10,10 @@ void TKalkulajda::SpoctiSlevy()
 {
     ZvyhDeti = 0;
     // The card counts only with the child's own box.
-    const std::pair<const Control*, const Control*> children[] = {
-        {&ChckBxDeti1, &ChckBxDeti1z}, {&ChckBxDeti2, &ChckBxDeti2z}, {&ChckBxDeti3, &ChckBxDeti3z}, {&ChckBxDeti4, &ChckBxDeti4z}};
+    const std::pair<const Control*, const Control*> children[] = {{&ChckBxDeti1, &ChckBxDeti1z},
+                                                                  {&ChckBxDeti2, &ChckBxDeti2z},
+                                                                  {&ChckBxDeti3, &ChckBxDeti3z},
+                                                                  {&ChckBxDeti4, &ChckBxDeti4z}};
     for (int order = 1; order <= 4; ++order)
         if (const auto [plain, ztp] = children[order - 1]; plain->ticked())
             ZvyhDeti += childAdvantage(order, ztp->ticked());

@@ -97,8 +97,8 @@ bool runMenuItem(FormModel& form, Control& entry, std::string_view text)
 {
     using Action = void (*)(FormModel&, Control&);
     static constexpr std::pair<std::string_view, Action> actions[] = {
-        {"Zpět", undoEdit},          {"Vyjmout", cutSelection},     {"Kopírovat", copySelection},
-        {"Vložit", pasteClipboard},  {"Odstranit", eraseSelection}, {"Vybrat vše", selectAll}};
+        {"Zpět", undoEdit},         {"Vyjmout", cutSelection},     {"Kopírovat", copySelection},
+        {"Vložit", pasteClipboard}, {"Odstranit", eraseSelection}, {"Vybrat vše", selectAll}};
     for (const MenuItem& item : entryMenu(form, entry)) {
         if (text != item.text) continue;
         for (const auto& [name, action] : actions)

@@ -21,7 +21,9 @@ struct TaxYear {
     // supplement of the second or of the third and every later child; twice that with a ZTP-P card.
     std::int32_t childAdvantage(int order, bool ztp) const
     {
-        const std::int32_t plain = order == 1 ? ZvyhDite1 : order == 2 ? ZvyhDite1 + PriplDite2 : ZvyhDite1 + PriplDite3;
+        const std::int32_t plain = order == 1   ? ZvyhDite1
+                                   : order == 2 ? ZvyhDite1 + PriplDite2
+                                                : ZvyhDite1 + PriplDite3;
         return ztp ? plain * 2 : plain;
     }
 };

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Kalkulajda.h"
 #include "model/EntryEditing.h"
+#include "model/Kalkulajda.h"
 #include "model/Keys.h"
 
 namespace platomer {

@@ -190,7 +190,8 @@ void InputFilter::showMenu()
     if (!user_.menuOwner() || menu_) return;
     auto* edit = qobject_cast<QLineEdit*>(mirror_.widgetOf(*user_.menuOwner()));
     if (!edit) return;
-    const QPoint at = menuAt_.value_or(edit->mapToGlobal(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft()));
+    const QPoint at =
+        menuAt_.value_or(edit->mapToGlobal(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft()));
     menuAt_.reset();
     menu_ = new QMenu(edit);
     menu_->setObjectName("entryMenu");
@@ -206,9 +207,7 @@ void InputFilter::showMenu()
         connect(action, &QAction::triggered, this, [this, text] { act([&] { user_.chooseMenuItem(text); }); });
     }
     // An item's action comes after the menu hides; only a menu left without a choice is closed.
-    connect(menu_, &QMenu::aboutToHide, this, [this] {
-        QTimer::singleShot(0, this, [this] { user_.closeMenu(); });
-    });
+    connect(menu_, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, [this] { user_.closeMenu(); }); });
     menu_->popup(at);
 }
 

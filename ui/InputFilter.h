@@ -5,8 +5,8 @@
 // keys and wheel, a check box toggling itself, typing into a line edit) never happen.
 
 #include <QObject>
-#include <QPointer>
 #include <QPoint>
+#include <QPointer>
 #include <functional>
 #include <optional>
 

@@ -191,7 +191,6 @@ QColor colourOf(Paint paint)
     return {};
 }
 
-
 QFont fontOf(const Look& look)
 {
     QFont font(look.family ? look.family : WindowFamily);

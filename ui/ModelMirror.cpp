@@ -16,7 +16,6 @@
 
 namespace platomer {
 
-
 ModelMirror::ModelMirror(FormModel& form, const BuiltWindow& window) : form_(form), window_(window)
 {
     for (const auto& [name, widget] : window_.widgets)

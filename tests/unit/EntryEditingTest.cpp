@@ -74,7 +74,10 @@ TEST(EntryText, CharactersSurviveTheRoundTrip)
 
 TEST(EntryText, ByteOrderMarkNeverArrives)
 {
-    EXPECT_EQ(carriedIntoEntry("\xEF\xBB\xBF" "12\xEF\xBB\xBF" "3"), "123");
+    EXPECT_EQ(carriedIntoEntry("\xEF\xBB\xBF"
+                               "12\xEF\xBB\xBF"
+                               "3"),
+              "123");
     EXPECT_FALSE(carriedIntoEntry(char32_t{0xFEFF}));
     EXPECT_TRUE(carriedIntoEntry(char32_t{'7'}));
 }

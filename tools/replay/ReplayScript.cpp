@@ -78,8 +78,7 @@ void ReplayScript::runLine(const std::string& line)
         words.push_back(w);
 
     // Any action of the user closes an open context menu first, as a press or a key would.
-    static const char* const actions[] = {"click", "page",   "type",    "key",
-                                          "paste", "select", "dblclick", "rightclick"};
+    static const char* const actions[] = {"click", "page", "type", "key", "paste", "select", "dblclick", "rightclick"};
     if (std::find(std::begin(actions), std::end(actions), command) != std::end(actions)) surface_.dismissMenu();
 
     if (command == "click") {

@@ -23,8 +23,8 @@
 #include "tools/replay/RecordingPlatform.h"
 #include "tools/replay/ReplayScript.h"
 #include "ui/Binding.h"
-#include "ui/DisplayPanel.h"
 #include "ui/CharacterOffsets.h"
+#include "ui/DisplayPanel.h"
 #include "ui/FieldColour.h"
 #include "ui/QtKeys.h"
 
