@@ -1,0 +1,136 @@
+#include "tests/support/SessionInvariants.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+#include "model/AmountText.h"
+
+namespace platomer {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An amount as a panel shows it: an optional "-", digits, and a fraction after one of the
+// given separators. Nothing else, not even a blank.
+std::optional<double> amountValue(std::string_view text, std::string_view separators)
+{
+    std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    std::size_t digits = i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    if (i == digits) return std::nullopt;
+    std::string plain(text.substr(0, i));
+    if (i < text.size()) {
+        if (separators.find(text[i]) == std::string_view::npos) return std::nullopt;
+        std::size_t fraction = ++i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        if (i == fraction || i != text.size()) return std::nullopt;
+        plain += '.';
+        plain += text.substr(fraction);
+    }
+    return std::strtod(plain.c_str(), nullptr);
+}
+
+std::string quoted(const Control& c) { return c.name() + " '" + c.text() + "'"; }
+
+}  // namespace
+
+SessionInvariants::SessionInvariants(const TKalkulajda& form) : form_(form) { beforeAction(); }
+
+void SessionInvariants::beforeAction()
+{
+    deepestBefore_ = form_.deepestNesting();
+    writtenBefore_ = form_.wageResultsWritten();
+}
+
+std::string SessionInvariants::afterAction()
+{
+    for (auto check : {&SessionInvariants::nesting, &SessionInvariants::panels, &SessionInvariants::garnishment,
+                       &SessionInvariants::bonus, &SessionInvariants::children, &SessionInvariants::declaration})
+        if (std::string broken = (this->*check)(); !broken.empty()) return broken;
+    return "";
+}
+
+std::string SessionInvariants::nesting() const
+{
+    // The deepest nesting only grows between resets: an action that raised it is one that went
+    // that deep itself.
+    int deepest = form_.deepestNesting();
+    if (deepest > deepestBefore_ && deepest > NestingBound)
+        return "nesting: handlers nested " + std::to_string(deepest) + " deep, the bound is " +
+               std::to_string(NestingBound);
+    return "";
+}
+
+std::string SessionInvariants::panels() const
+{
+    const char separator[] = {form_.platform().decimalSeparator(), '\0'};
+    for (const Control& c : form_.controls())
+        if (c.kind() == Kind::Display && !c.text().empty() && !amountValue(c.text(), separator))
+            return "panels: " + quoted(c) + " is not an amount";
+    return "";
+}
+
+std::string SessionInvariants::garnishment() const
+{
+    const GarnishmentState& g = form_.garnishment();
+    if (auto protectedAmount = amountValue(form_.pNezabKc.text(), ",."); protectedAmount && *protectedAmount < 0)
+        return "garnishment: " + quoted(form_.pNezabKc) + " is negative";
+    // A deduction takes at most the whole net wage the page computed from, and nothing from none.
+    const double net = std::max(0.0, g.ZbytekCiste + g.NezabCastka);
+    for (const Control* c :
+         {&form_.pSrazBezO, &form_.pBezSPrednost, &form_.pBezSNepr, &form_.pSoubehPred, &form_.pSoubehNepr})
+        if (auto deduction = amountValue(c->text(), ",."); deduction && *deduction > net + 1e-9)
+            return "garnishment: " + quoted(*c) + " exceeds the net wage " + FloatToStr(net, '.');
+    return "";
+}
+
+std::string SessionInvariants::bonus() const
+{
+    if (form_.wageResultsWritten() == writtenBefore_) return "";
+    // The net wage with the bonus less the net wage without it is the bonus shown.
+    auto withBonus = amountValue(form_.CprBezBon.text(), ",.");
+    auto bonus = amountValue(form_.DanBonus.text(), ",.");
+    if (!withBonus || !bonus)
+        return "bonus: " + quoted(form_.CprBezBon) + " or " + quoted(form_.DanBonus) + " unreadable";
+    const double net = StrToIntDef(form_.EdCista.text(), 0);
+    if (std::abs(*withBonus - net - *bonus) > 1e-6)
+        return "bonus: " + quoted(form_.CprBezBon) + " less " + quoted(form_.EdCista) + " is not " +
+               quoted(form_.DanBonus);
+    return "";
+}
+
+std::string SessionInvariants::children() const
+{
+    const Control* plain[] = {&form_.ChckBxDeti1, &form_.ChckBxDeti2, &form_.ChckBxDeti3, &form_.ChckBxDeti4};
+    const Control* ztp[] = {&form_.ChckBxDeti1z, &form_.ChckBxDeti2z, &form_.ChckBxDeti3z, &form_.ChckBxDeti4z};
+    bool anyChild = false;
+    for (int i = 0; i < 4; ++i) {
+        // A child's ZTP-P card counts only with the child, so its box brings the child's box.
+        if (ztp[i]->ticked() && !plain[i]->ticked())
+            return "children: " + ztp[i]->name() + " is ticked without " + plain[i]->name();
+        anyChild = anyChild || plain[i]->ticked();
+    }
+    if (form_.CHckBNezdV.ticked() != anyChild)
+        return std::string("children: CHckBNezdV is ") + (anyChild ? "unticked with" : "ticked without") +
+               " a child box ticked";
+    return "";
+}
+
+std::string SessionInvariants::declaration() const
+{
+    if (form_.CHckBPodpis.ticked()) return "";
+    // Without a declaration no credit and no child counts, so none can be ticked by the user.
+    for (const Control* frame : {&form_.GBNezdanC, &form_.GroupBxDeti})
+        for (int i = 0; i < frame->childCount(); ++i)
+            if (const Control& box = frame->child(i); box.isTickBox() && box.enabled())
+                return "declaration: unsigned, but " + box.name() + " is enabled";
+    return "";
+}
+
+}  // namespace platomer
