@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Plays generated sessions on the bare model and on the real window (offscreen) and fails with
+# the first session whose two outputs differ, keeping its script.
+# usage: compare-modes.sh REPLAY-BINARY SESSIONS-BINARY SEED COUNT
+set -u
+if [ $# -ne 4 ]; then
+  echo "usage: compare-modes.sh REPLAY-BINARY SESSIONS-BINARY SEED COUNT" >&2
+  exit 2
+fi
+replay=$1 sessions=$2 seed=$3 count=$4
+export QT_QPA_PLATFORM=offscreen
+# A hung replay counts as a failure, not as a stuck test.
+limit=${PLATOMER_REPLAY_TIMEOUT:-120}
+
+dir=$(mktemp -d "${TMPDIR:-/tmp}/platomer-compare.XXXXXX")
+if ! "$sessions" "$seed" "$count" "$dir"; then
+  echo "FAIL: cannot generate the sessions of seed $seed"
+  exit 1
+fi
+
+play() {  # play MODE-ARGS... SCRIPT: the output, the messages and the exit status
+  local status
+  # The bonus can carry a fraction: both modes write it with the Czech decimal comma.
+  timeout "$limit" "$replay" --separator , "$@" 2>&1
+  status=$?
+  echo "exit status $status"
+}
+
+for n in $(seq 1 "$count"); do
+  script="$dir/session-$seed-$n.txt"
+  model=$(play --model "$script")
+  window=$(play "$script")
+  if [ "$model" != "$window" ]; then
+    echo "FAIL: session $seed-$n differs between --model (<) and the window (>): $script"
+    diff <(printf '%s\n' "$model") <(printf '%s\n' "$window") | cut -c1-300 | head -n 40
+    exit 1
+  fi
+  case "$model" in
+    *"exit status 0") ;;
+    *)
+      echo "FAIL: session $seed-$n ends with the same error in both modes: $script"
+      printf '%s\n' "$model" | tail -n 3 | cut -c1-300
+      exit 1
+      ;;
+  esac
+done
+rm -rf "$dir"
+echo "compare-modes: $count sessions of seed $seed print the same in both modes"
