@@ -1,6 +1,7 @@
 #include "tests/fuzz/SessionInput.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 
@@ -29,7 +30,14 @@ public:
     bool done() const { return pos_ >= size_; }
     std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : 0; }
     unsigned next16() { return next() | (next() << 8u); }
-    int nextSmall() { return static_cast<std::int8_t>(next()); }
+    // A position in a text: mostly small, also before its start, now and then the extremes.
+    int nextPosition()
+    {
+        std::uint8_t b = next();
+        if (b == 0x7F) return INT32_MAX;
+        if (b == 0x80) return INT32_MIN;
+        return static_cast<std::int8_t>(b);
+    }
     std::string take(std::size_t n)
     {
         n = std::min(n, size_ - pos_);
@@ -158,14 +166,14 @@ SessionInput decodeSession(const std::uint8_t* data, std::size_t size)
         case 16: {
             // A drag, also from or past either end of the text.
             SessionAction a = onEntry(SessionAction::What::Select);
-            a.start = in.nextSmall();
-            a.length = in.nextSmall();
+            a.start = in.nextPosition();
+            a.length = in.nextPosition();
             session.actions.push_back(a);
             break;
         }
         case 17: {
             SessionAction a = onEntry(SessionAction::What::DoubleClick);
-            a.start = in.nextSmall();
+            a.start = in.nextPosition();
             session.actions.push_back(a);
             break;
         }
