@@ -35,13 +35,18 @@ QAccessibleInterface* fieldInterface(const QString& className, QObject* object)
 
 }  // namespace
 
-void setUpAccessibility(const BuiltWindow& built)
+void useAccessibleFields()
 {
+    // Installed once, after the toolkit's own factory, so that it is asked first.
     static const bool installed = [] {
         QAccessible::installFactory(fieldInterface);
         return true;
     }();
     static_cast<void>(installed);
+}
+
+void setUpAccessibility(const BuiltWindow& built)
+{
     for (const ControlLabel& label : controlLabels()) {
         auto it = built.widgets.find(label.control);
         if (it == built.widgets.end()) continue;

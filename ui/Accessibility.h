@@ -9,7 +9,11 @@ class QWidget;
 namespace platomer {
 struct BuiltWindow;
 
-// Names the window's controls and gives the entries and the panels their accessible interfaces.
+// Gives the entries and the display panels their accessible interfaces. Called before the first
+// widget is made: a widget's first change of text already asks for its interface, which is kept.
+void useAccessibleFields();
+
+// Names the window's controls by their labels, with their hints as descriptions.
 void setUpAccessibility(const BuiltWindow& built);
 
 // Tells a screen reader that a display panel shows a new figure; other widgets announce their own

@@ -7,6 +7,29 @@
 
 namespace platomer {
 
+namespace {
+
+// The field puts the caret at the character boundary nearest to a point, so the caret passes to
+// boundary `boundary` at the middle of the character before it: the leftmost x where it does,
+// found by halving, is that character's middle, wherever the field has scrolled its text.
+int middleBefore(QLineEdit& edit, int boundary)
+{
+    const int y = edit.height() / 2;
+    const int reach = edit.width() + edit.fontMetrics().horizontalAdvance(edit.text());
+    int low = -reach;
+    int high = reach;
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (edit.cursorPositionAt(QPoint(mid, y)) >= boundary)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low;
+}
+
+}  // namespace
+
 QString withoutPadding(const QString& text)
 {
     qsizetype i = 0;
@@ -114,29 +137,6 @@ bool EntryAccessible::paddedSelection(int* start, int* end) const
     *end = edit()->selectionEnd();
     return true;
 }
-
-namespace {
-
-// The field puts the caret at the character boundary nearest to a point, so the caret passes to
-// boundary `boundary` at the middle of the character before it: the leftmost x where it does,
-// found by halving, is that character's middle, wherever the field has scrolled its text.
-int middleBefore(QLineEdit& edit, int boundary)
-{
-    const int y = edit.height() / 2;
-    const int reach = edit.width() + edit.fontMetrics().horizontalAdvance(edit.text());
-    int low = -reach;
-    int high = reach;
-    while (low < high) {
-        const int mid = low + (high - low) / 2;
-        if (edit.cursorPositionAt(QPoint(mid, y)) >= boundary)
-            high = mid;
-        else
-            low = mid + 1;
-    }
-    return low;
-}
-
-}  // namespace
 
 QRect EntryAccessible::paddedCharacterRect(int offset) const
 {

@@ -106,6 +106,7 @@ void place(QWidget& widget, const ControlRow& row, BuiltWindow& built)
 BuiltWindow buildWindow(const FormModel& form)
 {
     useClassicStyle();
+    useAccessibleFields();
     BuiltWindow built;
     const std::vector<ControlRow>& rows = controlTable();
     for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -128,6 +128,48 @@ protected:
     QImage grabbed(const char* name) const { return widget(name)->grab().toImage(); }
 };
 
+// Reached through the accessible tree from the window, as a screen reader walks it, on both pages.
+// First in the program, so that it sees the first window ever built: a widget keeps the interface
+// it was first given, which its first change of text already asks for.
+TEST_F(Accessibility, EveryInputAndOutputHasItsNameRoleAndFigure)
+{
+    const auto tree = walk();
+    for (const Control& control : form->controls()) {
+        if (!readsAndFills(control.kind())) continue;
+        const std::string& name = control.name();
+        auto it = tree.find(name);
+        ASSERT_NE(it, tree.end()) << name << " cannot be reached from the window";
+        QAccessibleInterface* iface = it->second;
+        EXPECT_EQ(iface, accessible(name.c_str())) << name;
+        EXPECT_EQ(iface->text(QAccessible::Name), qText(labelCaption(*labelOf(name)))) << name;
+        switch (control.kind()) {
+        case Kind::TickBox:
+            EXPECT_EQ(iface->role(), QAccessible::CheckBox) << name;
+            EXPECT_TRUE(iface->state().checkable) << name;
+            EXPECT_EQ(bool(iface->state().checked), control.ticked()) << name;
+            break;
+        case Kind::Display:
+            EXPECT_EQ(iface->role(), QAccessible::EditableText) << name;
+            EXPECT_TRUE(iface->state().readOnly) << name;
+            EXPECT_FALSE(iface->state().focusable) << name;
+            break;
+        default:
+            EXPECT_EQ(iface->role(), QAccessible::EditableText) << name;
+            EXPECT_TRUE(iface->state().editable) << name;
+            EXPECT_FALSE(iface->state().readOnly) << name;
+            EXPECT_TRUE(iface->state().focusable) << name;
+            break;
+        }
+        if (control.kind() == Kind::TickBox) continue;
+        const QString figure = withoutLeadingBlanks(control.text());
+        EXPECT_EQ(iface->text(QAccessible::Value), figure) << name;
+        QAccessibleTextInterface* text = iface->textInterface();
+        ASSERT_NE(text, nullptr) << name;
+        EXPECT_EQ(text->characterCount(), figure.size()) << name;
+        EXPECT_EQ(text->text(0, text->characterCount()), figure) << name;
+    }
+}
+
 // The label named for a control stands beside it, in the same frame, to its left on its row; a
 // grid heading stands above its column. A control named by its own caption needs no neighbour.
 TEST_F(Accessibility, EveryNamingLabelStandsBesideItsControl)
@@ -173,46 +215,6 @@ TEST_F(Accessibility, NamesAreTheLabelsTextsAsOnePhrase)
     EXPECT_EQ(labelCaption(*labelOf("pBezSPrednost")), "Bez souběhu částek – Srážka přednostní");
     EXPECT_EQ(labelCaption(*labelOf("pMzdaSoub")), "Mzda po srážkách – při souběhu a nebo insolvenci");
     EXPECT_EQ(labelOf("LHruba"), nullptr);
-}
-
-// Reached through the accessible tree from the window, as a screen reader walks it, on both pages.
-TEST_F(Accessibility, EveryInputAndOutputHasItsNameRoleAndFigure)
-{
-    const auto tree = walk();
-    for (const Control& control : form->controls()) {
-        if (!readsAndFills(control.kind())) continue;
-        const std::string& name = control.name();
-        auto it = tree.find(name);
-        ASSERT_NE(it, tree.end()) << name << " cannot be reached from the window";
-        QAccessibleInterface* iface = it->second;
-        EXPECT_EQ(iface, accessible(name.c_str())) << name;
-        EXPECT_EQ(iface->text(QAccessible::Name), qText(labelCaption(*labelOf(name)))) << name;
-        switch (control.kind()) {
-        case Kind::TickBox:
-            EXPECT_EQ(iface->role(), QAccessible::CheckBox) << name;
-            EXPECT_TRUE(iface->state().checkable) << name;
-            EXPECT_EQ(bool(iface->state().checked), control.ticked()) << name;
-            break;
-        case Kind::Display:
-            EXPECT_EQ(iface->role(), QAccessible::EditableText) << name;
-            EXPECT_TRUE(iface->state().readOnly) << name;
-            EXPECT_FALSE(iface->state().focusable) << name;
-            break;
-        default:
-            EXPECT_EQ(iface->role(), QAccessible::EditableText) << name;
-            EXPECT_TRUE(iface->state().editable) << name;
-            EXPECT_FALSE(iface->state().readOnly) << name;
-            EXPECT_TRUE(iface->state().focusable) << name;
-            break;
-        }
-        if (control.kind() == Kind::TickBox) continue;
-        const QString figure = withoutLeadingBlanks(control.text());
-        EXPECT_EQ(iface->text(QAccessible::Value), figure) << name;
-        QAccessibleTextInterface* text = iface->textInterface();
-        ASSERT_NE(text, nullptr) << name;
-        EXPECT_EQ(text->characterCount(), figure.size()) << name;
-        EXPECT_EQ(text->text(0, text->characterCount()), figure) << name;
-    }
 }
 
 TEST_F(Accessibility, PaddedAmountsAreReadWithoutTheirBlanks)
