@@ -58,8 +58,8 @@ std::string SessionInvariants::afterAction()
 
 std::string SessionInvariants::nesting() const
 {
-    // The deepest nesting only grows between resets: an action that raised it is one that went
-    // that deep itself.
+    // The deepest nesting only grows between resets, so the window need not be reset here: an
+    // action that raised it went that deep itself.
     int deepest = form_.deepestNesting();
     if (deepest > deepestBefore_ && deepest > NestingBound)
         return "nesting: handlers nested " + std::to_string(deepest) + " deep, the bound is " +
@@ -70,6 +70,7 @@ std::string SessionInvariants::nesting() const
 std::string SessionInvariants::panels() const
 {
     const char separator[] = {form_.platform().decimalSeparator(), '\0'};
+    // Every display panel, the employer's cost EdNaklZam among them.
     for (const Control& c : form_.controls())
         if (c.kind() == Kind::Display && !c.text().empty() && !amountValue(c.text(), separator))
             return "panels: " + quoted(c) + " is not an amount";
