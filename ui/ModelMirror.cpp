@@ -49,8 +49,9 @@ void ModelMirror::showSelection(const Control& control)
     const QString text = edit->text();
     const int start = utf16Offset(text, control.selStart);
     const int end = utf16Offset(text, control.selStart + control.selLength);
-    if (control.selLength == 0)
-        edit->setCursorPosition(start);
+    // As the desktop's edit field, an entry shows its selection only while it holds the focus.
+    if (control.selLength == 0 || !control.focused())
+        edit->setCursorPosition(control.caretAtStart ? start : end);
     else if (control.caretAtStart)
         edit->setSelection(end, start - end);  // a negative length leaves the cursor at the start
     else
