@@ -2,12 +2,12 @@
 
 namespace platomer {
 
-ModelSession::ModelSession(std::uint64_t seed, int index, std::ostream& out)
+ModelSession::ModelSession(std::uint64_t seed, int index, std::ostream& out, SessionOptions options)
     : platform_(out, ','),
       form_(platform_),
       surface_(form_),
       script_(surface_, controlNames(), out),
-      generator_(seed, index)
+      generator_(seed, index, options)
 {
     surface_.start();
 }
@@ -20,10 +20,10 @@ std::vector<std::string> ModelSession::controlNames()
     return names;
 }
 
-std::vector<std::string> generateSession(std::uint64_t seed, int index)
+std::vector<std::string> generateSession(std::uint64_t seed, int index, SessionOptions options)
 {
     std::ostream discard(nullptr);
-    ModelSession session(seed, index, discard);
+    ModelSession session(seed, index, discard, options);
     std::vector<std::string> lines;
     while (std::optional<std::string> line = session.nextLine()) {
         session.run(*line);

@@ -19,7 +19,7 @@ namespace platomer {
 class ModelSession {
 public:
     // Starts the program as the replay tool does; what the script and the desktop print goes to `out`.
-    ModelSession(std::uint64_t seed, int index, std::ostream& out);
+    ModelSession(std::uint64_t seed, int index, std::ostream& out, SessionOptions options = {});
 
     std::optional<std::string> nextLine() { return generator_.next(surface_); }
     // Throws ScriptError when the line cannot be run.
@@ -38,6 +38,6 @@ private:
 };
 
 // The lines of one whole session.
-std::vector<std::string> generateSession(std::uint64_t seed, int index);
+std::vector<std::string> generateSession(std::uint64_t seed, int index, SessionOptions options = {});
 
 }  // namespace platomer

@@ -6,6 +6,7 @@
 
 #include "model/ControlTable.h"
 #include "model/EntryText.h"
+#include "model/Keys.h"
 
 namespace platomer {
 
@@ -22,10 +23,25 @@ const std::vector<std::string> WageResults{
 const std::vector<std::string> GarnishmentResults{"EdExekCm",  "EdDeti",        "EdPoniz",     "pNezabKc",
                                                   "pSrazBezO", "pBezSPrednost", "pBezSNepr",   "pMzdaBezP",
                                                   "pMzdaBezN", "pSoubehPred",   "pSoubehNepr", "pMzdaSoub"};
-const std::vector<std::string> Keys{"Enter", "Tab", "Backtab", "Space", "Backspace", "Delete",
-                                    "Home",  "End", "Left",    "Right", "CtrlTab",   "CtrlShiftTab"};
+// Every key a script can press, from the key table; the keys used most while moving about and
+// correcting come up more often.
+const std::vector<std::string> AllKeys{
+#define PLATOMER_SESSION_KEY(name, qtKey, ctrl, shift) #name,
+    PLATOMER_KEYS(PLATOMER_SESSION_KEY)
+#undef PLATOMER_SESSION_KEY
+};
+const std::vector<std::string> CommonKeys{"Tab",   "Tab",  "Enter", "Backtab", "Backspace", "Left",
+                                          "Right", "Home", "End",   "Delete",  "Space"};
 const std::vector<std::string> EditKeys{"Left", "Backspace", "Delete", "Home", "End", "Right"};
-const std::vector<int> KeyWeights{8, 10, 5, 4, 6, 4, 4, 4, 4, 4, 2, 2};
+const std::vector<std::string> EraseKeys{"Backspace", "Delete", "ShiftDelete"};
+const std::vector<std::string> CopyKeys{"CtrlC", "CtrlInsert"};
+const std::vector<std::string> PasteKeys{"CtrlV", "ShiftInsert"};
+const std::vector<std::string> MenuKeys{"Menu", "ShiftF10"};
+const std::vector<std::string> MenuItems{"Zpět", "Vyjmout", "Kopírovat", "Vložit", "Odstranit", "Vybrat vše", "-"};
+const std::vector<std::string> ReadingMenuItems{"Kopírovat", "Vybrat vše", "-"};
+// The characters that the narrowest entry, the persons' field, shows at once.
+constexpr int VisibleCharacters = 3;
+const std::vector<std::string> ExtremePositions{"-2147483648", "2147483647", "-1", "0"};
 
 // Amounts where a rule changes: limits of the routes and of the agreement, the higher rate,
 // the thresholds of the garnishment, the 32-bit range and texts that read as 0.
@@ -82,8 +98,8 @@ int activePage(Surface& screen) { return screen.onHiddenPage("EdHruba") ? 1 : 0;
 
 }  // namespace
 
-SessionGenerator::SessionGenerator(std::uint64_t seed, int index)
-    : random_(seed * 0x100000001B3ull ^ static_cast<std::uint64_t>(index) * 0x9E3779B97F4A7C15ull)
+SessionGenerator::SessionGenerator(std::uint64_t seed, int index, SessionOptions options)
+    : random_(seed * 0x100000001B3ull ^ static_cast<std::uint64_t>(index) * 0x9E3779B97F4A7C15ull), options_(options)
 {
     random_.next();
     // Most sessions are a few minutes at the window; some are long afternoons.
@@ -92,7 +108,8 @@ SessionGenerator::SessionGenerator(std::uint64_t seed, int index)
 
 bool SessionGenerator::observes(const std::string& line)
 {
-    return line == "dump" || line == "focus" || line.rfind("show ", 0) == 0 || line.rfind("state ", 0) == 0;
+    return line == "dump" || line == "focus" || line == "clipboard" || line.rfind("show ", 0) == 0 ||
+           line.rfind("state ", 0) == 0;
 }
 
 std::optional<std::string> SessionGenerator::next(Surface& screen)
@@ -108,13 +125,16 @@ std::optional<std::string> SessionGenerator::next(Surface& screen)
             plan(screen);
             continue;
         }
-        if (std::optional<std::string> line = resolve(screen)) return line;
+        if (std::optional<std::string> line = resolve(screen)) {
+            last_ = *line;
+            return line;
+        }
     }
 }
 
 void SessionGenerator::plan(Surface& screen)
 {
-    switch (random_.weighted({18, 8, 18, 4, 7, 7, 7, 6, 1, 8, 5, 3, 6, 1})) {
+    switch (random_.weighted({18, 8, 18, 4, 7, 7, 7, 6, 1, 8, 5, 3, 6, 1, 8, 4})) {
     case 0: enterAmount("EdHruba"); break;
     case 1: enterAmount("EdCista"); break;
     case 2: clickOptionBox(); break;
@@ -128,7 +148,9 @@ void SessionGenerator::plan(Surface& screen)
     case 10: add(StepKind::SwitchPage, std::to_string(1 - activePage(screen))); break;
     case 11: clickElsewhere(screen); break;
     case 12: add(StepKind::Observe); break;
-    default: add(StepKind::Line, "dump"); break;
+    case 13: add(StepKind::Line, "dump"); break;
+    case 14: editInPlace(); break;
+    default: useMenu(); break;
     }
     if (random_.percent(50)) add(StepKind::Observe);
 }
@@ -227,7 +249,7 @@ void SessionGenerator::pasteLong()
     focusEntry(random_.pick(Entries).c_str(), random_.percent(50));
     add(StepKind::Paste, longText());
     for (int i = random_.between(0, 3); i > 0; --i)
-        add(StepKind::Line, "key " + random_.pick(Keys));
+        add(StepKind::Line, "key " + key());
     if (random_.percent(70)) add(StepKind::Leave);
 }
 
@@ -237,8 +259,43 @@ void SessionGenerator::wander()
         if (random_.percent(15))
             add(StepKind::Type, random_.percent(50) ? std::to_string(random_.below(10)) : junk());
         else
-            add(StepKind::Line, "key " + Keys[static_cast<std::size_t>(random_.weighted(KeyWeights))]);
+            add(StepKind::Line, "key " + key());
     }
+}
+
+void SessionGenerator::editInPlace()
+{
+    // A drag or a double click selects, then the selection is typed over, erased, copied,
+    // cut, pasted over or undone, by the keys or by the context menu.
+    const std::string& entry = random_.pick(Entries);
+    add(random_.percent(70) ? StepKind::Select : StepKind::DoubleClick, entry);
+    switch (random_.weighted({5, 3, 3, 2, 2, 2, 3})) {
+    case 0: add(StepKind::Type, random_.percent(70) ? amount() : junk()); break;
+    case 1: add(StepKind::Paste, random_.percent(70) ? amount() : junk()); break;
+    case 2: add(StepKind::Line, "key " + random_.pick(EraseKeys)); break;
+    case 3:
+        add(StepKind::Line, "key " + random_.pick(CopyKeys));
+        add(StepKind::Select, random_.pick(Entries));
+        add(StepKind::Line, "key " + random_.pick(PasteKeys));
+        break;
+    case 4: add(StepKind::Line, "key CtrlX"); break;
+    case 5: add(StepKind::Line, "key CtrlZ"); break;
+    default: useMenu(); break;
+    }
+    if (random_.percent(40)) add(StepKind::Leave);
+}
+
+void SessionGenerator::useMenu()
+{
+    // The right button on an entry (now and then on anything else), or the menu keys.
+    if (random_.percent(60)) {
+        const std::vector<ControlRow>& rows = controlTable();
+        add(StepKind::RightClick,
+            random_.percent(85) ? random_.pick(Entries) : rows[1 + random_.below(rows.size() - 1)].name);
+    } else {
+        add(StepKind::Line, "key " + random_.pick(MenuKeys));
+    }
+    add(StepKind::MenuChoice);
 }
 
 void SessionGenerator::clickElsewhere(Surface& screen)
@@ -313,6 +370,15 @@ std::string SessionGenerator::longText()
     return text;
 }
 
+std::string SessionGenerator::key() { return random_.percent(60) ? random_.pick(CommonKeys) : random_.pick(AllKeys); }
+
+std::string SessionGenerator::position(int length)
+{
+    // Mostly within the text or just outside it; now and then at the ends of the range.
+    if (random_.percent(5)) return random_.pick(ExtremePositions);
+    return std::to_string(random_.between(-2, length + 2));
+}
+
 std::string SessionGenerator::switchLine(int page)
 {
     switch (random_.weighted({6, 2, 2})) {
@@ -326,7 +392,7 @@ std::string SessionGenerator::observation(Surface& screen)
 {
     const int page = activePage(screen);
     const std::vector<std::string>& results = page == 0 ? WageResults : GarnishmentResults;
-    switch (random_.weighted({45, 20, 15, 10, 5, 5})) {
+    switch (random_.weighted({45, 20, 15, 10, 5, 5, 5})) {
     case 0: {
         std::string line = "show";
         for (const std::string& name : results)
@@ -347,7 +413,38 @@ std::string SessionGenerator::observation(Surface& screen)
             line += ' ' + name;
         return line;
     }
+    case 5:
+        if (!options_.knownFaults && screen.clipboard().find("\uFEFF") != std::string::npos) return "focus";
+        return "clipboard";
     default: return "dump";
+    }
+}
+
+std::string SessionGenerator::mouseLine(const Step& step, Surface& screen)
+{
+    const int length = textLength(screen.state(step.text).text);
+    // Without the known faults a drag or a double click stays on the characters of a text
+    // short enough to be seen whole, and a drag ends elsewhere than it starts.
+    const bool inside = !options_.knownFaults;
+    switch (step.kind) {
+    case StepKind::Click: return "click " + step.text;
+    case StepKind::RightClick: return "rightclick " + step.text;
+    case StepKind::DoubleClick:
+        if (inside && length > VisibleCharacters) return "click " + step.text;
+        return "dblclick " + step.text + ' ' + (inside ? std::to_string(random_.between(0, length)) : position(length));
+    default: {
+        if (inside) {
+            if (length < 1 || length > VisibleCharacters) return "click " + step.text;
+            const int from = random_.between(0, length);
+            int to = random_.between(0, length - 1);
+            if (to >= from) ++to;
+            return "select " + step.text + ' ' + std::to_string(from) + ' ' + std::to_string(to - from);
+        }
+        // A drag to the left has a negative length.
+        std::string span = random_.percent(5) ? random_.pick(ExtremePositions)
+                                              : std::to_string(random_.between(-length - 2, length + 2));
+        return "select " + step.text + ' ' + position(length) + ' ' + span;
+    }
     }
 }
 
@@ -362,6 +459,9 @@ std::optional<std::string> SessionGenerator::resolve(Surface& screen)
         return line;
     }
     case StepKind::Click:
+    case StepKind::Select:
+    case StepKind::DoubleClick:
+    case StepKind::RightClick:
     case StepKind::FocusByKeys: {
         const ControlState shown = screen.state(step.text);
         if (!shown.visible) break;
@@ -370,14 +470,23 @@ std::optional<std::string> SessionGenerator::resolve(Surface& screen)
             if (page < 0 || step.tries++ >= 2) break;
             return switchLine(page);
         }
-        if (step.kind == StepKind::Click) {
-            std::string line = "click " + step.text;
+        if (step.kind != StepKind::FocusByKeys) {
+            std::string line = mouseLine(step, screen);
             pending_.pop_front();
             return line;
         }
         // Tab passes over a disabled box.
         if (!shown.enabled || screen.focusName() == step.text || step.tries++ > 40) break;
         return step.tries % 7 == 6 ? "key Backtab" : "key Tab";
+    }
+    case StepKind::MenuChoice: {
+        pending_.pop_front();
+        // The menu is open when the line just run opened it on the entry that has the focus.
+        const std::string focus = screen.focusName();
+        const bool onEntry = !focus.empty() && screen.isEntry(focus);
+        const bool byKey = last_ == "key Menu" || last_ == "key ShiftF10";
+        if (!onEntry || (!byKey && last_ != "rightclick " + focus)) return std::nullopt;
+        return "menu " + random_.pick(options_.knownFaults ? MenuItems : ReadingMenuItems);
     }
     case StepKind::Clear: {
         pending_.pop_front();

@@ -14,9 +14,17 @@
 
 namespace platomer {
 
+struct SessionOptions {
+    // Also the inputs on which the two replay modes are known to part or the model to refuse a
+    // line: drags that end where they start, beyond the text or past the visible part of a
+    // field, positions at the ends of the range, a byte order mark on the clipboard, and the
+    // items of the context menu that change the text.
+    bool knownFaults = false;
+};
+
 class SessionGenerator {
 public:
-    SessionGenerator(std::uint64_t seed, int index);
+    SessionGenerator(std::uint64_t seed, int index, SessionOptions options = {});
 
     // The next line for what `screen` shows now; nothing once the session is over. The line
     // must be run on `screen` before the next one is asked for.
@@ -26,7 +34,22 @@ public:
     static bool observes(const std::string& line);
 
 private:
-    enum class StepKind { Line, Click, FocusByKeys, Clear, Type, Paste, SwitchPage, Leave, Observe };
+    // The mouse steps name a control and wait for its page; a menu choice waits for the menu.
+    enum class StepKind {
+        Line,
+        Click,
+        FocusByKeys,
+        Select,
+        DoubleClick,
+        RightClick,
+        MenuChoice,
+        Clear,
+        Type,
+        Paste,
+        SwitchPage,
+        Leave,
+        Observe
+    };
     struct Step {
         StepKind kind;
         std::string text;  // the line, the control or the typed text
@@ -44,6 +67,8 @@ private:
     void typeJunk();
     void pasteLong();
     void wander();
+    void editInPlace();
+    void useMenu();
     void clickElsewhere(Surface& screen);
 
     std::string amount();
@@ -53,12 +78,17 @@ private:
     std::string longText();
     std::string switchLine(int page);
     std::string observation(Surface& screen);
+    std::string key();
+    std::string position(int length);
+    std::string mouseLine(const Step& step, Surface& screen);
 
     void add(StepKind kind, std::string text = {}) { pending_.push_back({kind, std::move(text)}); }
 
     SessionRandom random_;
+    SessionOptions options_;
     std::deque<Step> pending_;
     int gesturesLeft_;
+    std::string last_;  // the line given out last
     bool dumped_ = false;
 };
 

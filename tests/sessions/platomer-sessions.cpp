@@ -1,5 +1,7 @@
 // platomer-sessions: writes generated user sessions as replay scripts, DIR/session-SEED-N.txt
-// for N from 1 to COUNT.
+// for N from 1 to COUNT. With --all they also use the inputs on which the replay modes are known to
+// part (see SessionOptions). A session whose line the replay tool refuses on the model ends with
+// that line, and the status is then 1.
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -23,26 +25,41 @@ bool readNumber(const char* text, std::uint64_t& value)
 int main(int argc, char** argv)
 {
     using namespace platomer;
+    SessionOptions options;
+    int first = 1;
+    if (argc > 1 && std::string(argv[1]) == "--all") {
+        options.knownFaults = true;
+        ++first;
+    }
     std::uint64_t seed = 0, count = 0;
-    if (argc != 4 || !readNumber(argv[1], seed) || !readNumber(argv[2], count) || count > 1000000) {
-        std::cerr << "usage: platomer-sessions SEED COUNT DIR\n";
+    if (argc - first != 3 || !readNumber(argv[first], seed) || !readNumber(argv[first + 1], count) || count > 1000000) {
+        std::cerr << "usage: platomer-sessions [--all] SEED COUNT DIR\n";
         return 2;
     }
-    const std::string dir = argv[3];
+    const std::string dir = argv[first + 2];
+    int status = 0;
     for (std::uint64_t n = 1; n <= count; ++n) {
         const std::string path = dir + "/session-" + std::to_string(seed) + "-" + std::to_string(n) + ".txt";
         std::ofstream file(path, std::ios::binary);
-        try {
-            for (const std::string& line : generateSession(seed, static_cast<int>(n)))
-                file << line << '\n';
-        } catch (const ScriptError& e) {
-            std::cerr << "platomer-sessions: " << path << ": " << e.what() << '\n';
-            return 1;
+        std::ostream discard(nullptr);
+        ModelSession session(seed, static_cast<int>(n), discard, options);
+        int number = 0;
+        while (std::optional<std::string> line = session.nextLine()) {
+            // Written before it runs, so that a line the replay refuses ends the script.
+            file << *line << '\n';
+            ++number;
+            try {
+                session.run(*line);
+            } catch (const ScriptError& e) {
+                std::cerr << "platomer-sessions: " << path << " line " << number << ": " << e.what() << '\n';
+                status = 1;
+                break;
+            }
         }
         if (!file.flush()) {
             std::cerr << "platomer-sessions: cannot write " << path << '\n';
             return 2;
         }
     }
-    return 0;
+    return status;
 }
