@@ -7,6 +7,7 @@
 
 #include "app/QtPlatform.h"
 #include "ui/Binding.h"
+#include "ui/CzechTranslations.h"
 #include "ui/WidgetFactory.h"
 #include "ui/WindowIcon.h"
 
@@ -47,6 +48,8 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to its launcher and so to the launcher's icon and name
     // (the id is the metainfo's; packaging/install.cmake passes it in).
     QGuiApplication::setDesktopFileName(QStringLiteral(PLATOMER_DESKTOP_ID));
+    // The print and file dialogs speak Czech like the window, whatever the system's language.
+    installCzechTranslations(app);
 
     QtPlatform platform;
     TKalkulajda form(platform);

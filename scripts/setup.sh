@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev clang-format clang-tidy librsvg2-bin dpkg-dev fonts-liberation xvfb xauth)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev clang-format clang-tidy librsvg2-bin dpkg-dev fonts-liberation xvfb xauth qt6-translations-l10n poppler-utils)
 scripts/need-packages.sh "${packages[@]}"
 
 target=${1:-default}

@@ -15,13 +15,14 @@
 #include <utility>
 
 #include "ui/CharacterOffsets.h"
+#include "ui/FigureActions.h"
 #include "ui/ModelMirror.h"
 #include "ui/QtKeys.h"
 
 namespace platomer {
 
 InputFilter::InputFilter(TKalkulajda& form, UserActions& user, ModelMirror& mirror)
-    : form_(form), user_(user), mirror_(mirror)
+    : form_(form), user_(user), mirror_(mirror), figures_(new FigureActions(form, mirror))
 {
     qApp->installEventFilter(this);
 }
@@ -47,6 +48,7 @@ void InputFilter::act(const std::function<void()>& action)
     busy_ = false;
     mirror_.mirrorAll();
     showMenu();
+    if (figures_) figures_->refresh();
 }
 
 void InputFilter::activateOnce()
@@ -164,6 +166,8 @@ int InputFilter::characterAt(QWidget* widget, QPoint at) const
 
 void InputFilter::key(QKeyEvent* event)
 {
+    // The window's own keys are taken before any control sees a character.
+    if (figures_ && figures_->takeKey(*event)) return;
     if (std::optional<Key> action = keyOf(*event)) {
         act([&] { user_.press(*action); });
         return;
@@ -176,6 +180,10 @@ void InputFilter::contextMenu(QWidget* widget, QContextMenuEvent* event)
 {
     // The right button gives an entry the focus first; the Menu key opens the focused entry's.
     Control* control = mirror_.controlOf(widget);
+    // A display panel has a menu of its own, which moves no focus and tells the model nothing.
+    if (event->reason() == QContextMenuEvent::Mouse && control && figures_ &&
+        figures_->openPanelMenu(*control, event->globalPos()))
+        return;
     menuAt_ = event->globalPos();
     if (event->reason() == QContextMenuEvent::Mouse) {
         if (control) act([&] { user_.rightClick(*control); });

@@ -19,6 +19,7 @@ class QMouseEvent;
 class QWidget;
 
 namespace platomer {
+class FigureActions;
 class ModelMirror;
 
 class InputFilter : public QObject {
@@ -52,6 +53,8 @@ private:
     int pressedAt_ = -1;
     bool doubleClick_ = false;
     QPointer<QMenu> menu_;
+    // The tooltips, the computation window, the panels' menu and the printed page.
+    QPointer<FigureActions> figures_;
     std::optional<QPoint> menuAt_;
     bool busy_ = false;
     bool activated_ = false;

@@ -1,8 +1,8 @@
 # The window's widgets, built from the control table and the look table, and the desktop services.
-find_package(Qt6 REQUIRED COMPONENTS Svg)
+find_package(Qt6 REQUIRED COMPONENTS Svg PrintSupport)
 file(GLOB platomer_ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_library(platomer_ui STATIC ${platomer_ui_sources} ${CMAKE_CURRENT_SOURCE_DIR}/app/QtPlatform.cpp)
-target_link_libraries(platomer_ui PUBLIC platomer_core Qt6::Widgets Qt6::Svg)
+target_link_libraries(platomer_ui PUBLIC platomer_core Qt6::Widgets Qt6::Svg Qt6::PrintSupport)
 set_target_properties(platomer_ui PROPERTIES AUTOMOC ON)
 # The window's icon is the launcher's picture, compiled in.
 qt_add_resources(platomer_ui platomer_icon PREFIX /icons BASE ${CMAKE_CURRENT_SOURCE_DIR}/packaging

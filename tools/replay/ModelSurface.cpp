@@ -1,5 +1,8 @@
 #include "tools/replay/ModelSurface.h"
 
+#include "calc/Explanation.h"
+#include "ui/ComputationText.h"
+
 namespace platomer {
 
 ControlState ModelSurface::state(const std::string& name)
@@ -14,6 +17,20 @@ ControlState ModelSurface::state(const std::string& name)
     s.focused = c.focused();
     s.background = colourName(c.kind() == Kind::NumericEntry ? c.colour() : Colour::None);
     return s;
+}
+
+std::optional<std::string> ModelSurface::tooltip(const std::string& name)
+{
+    if (!explainsFigure(form_.control(name))) return std::nullopt;
+    return tooltipText(form_, name);
+}
+
+std::string ModelSurface::computationText() { return platomer::computationText(form_, form_.activePage()); }
+
+std::string ModelSurface::copyComputation()
+{
+    form_.platform().setClipboardText(copyText(form_, form_.activePage()));
+    return form_.platform().clipboardText();
 }
 
 bool ModelSurface::chooseMenu(const std::string& item)

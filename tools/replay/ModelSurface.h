@@ -31,6 +31,9 @@ public:
     bool chooseMenu(const std::string& item) override;
     void dismissMenu() override { user_.closeMenu(); }
     std::string clipboard() override { return form_.platform().clipboardText(); }
+    std::optional<std::string> tooltip(const std::string& name) override;
+    std::string computationText() override;
+    std::string copyComputation() override;
     ControlState state(const std::string& name) override;
     std::string focusName() override { return form_.focused().name(); }
     bool isEntry(const std::string& name) override { return form_.control(name).isEntry(); }

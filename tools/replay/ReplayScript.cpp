@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <fstream>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -53,6 +54,54 @@ void ReplayScript::requireEntry(const std::string& name) const
     requireControl(name);
     if (!surface_.isEntry(name)) throw ScriptError("'" + name + "' is not an entry");
     if (surface_.onHiddenPage(name)) throw ScriptError("'" + name + "' is on the page that is not shown");
+}
+
+// A tooltip on one output line: its lines joined by " | ", a no-break space written as a blank.
+std::string ReplayScript::oneLine(const std::string& text)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\n') {
+            out += " | ";
+        } else if (text.compare(at, 2, "\u00A0") == 0) {
+            out += ' ';
+            ++at;
+        } else {
+            out += text[at];
+        }
+    }
+    return out;
+}
+
+// Each line of a text as an output line, the first after the prefix.
+void ReplayScript::printLines(const std::string& prefix, const std::string& text)
+{
+    std::istringstream lines(text);
+    std::string line;
+    for (bool first = true; std::getline(lines, line); first = false)
+        out_ << (first ? prefix : "") << line << '\n';
+    if (text.empty()) out_ << prefix << '\n';
+}
+
+// The computation as plain text (".txt", "-" for the output) or as the printed page (".pdf").
+void ReplayScript::report(const std::string& file)
+{
+    auto endsWith = [&](const char* suffix) {
+        const std::string s(suffix);
+        return file.size() > s.size() && file.compare(file.size() - s.size(), s.size(), s) == 0;
+    };
+    if (file == "-") {
+        printLines("", surface_.computationText());
+    } else if (endsWith(".txt")) {
+        const std::string text = surface_.computationText();
+        std::ofstream out(file, std::ios::binary);
+        if (!(out << text)) throw ScriptError("cannot write '" + file + "'");
+    } else if (endsWith(".pdf")) {
+        if (!surface_.hasWindow()) throw ScriptError("report to a PDF file needs the real window");
+        if (!surface_.reportPdf(file)) throw ScriptError("cannot write '" + file + "'");
+    } else {
+        throw ScriptError("report writes a .txt or a .pdf file, or - for the text");
+    }
 }
 
 int ReplayScript::number(const std::string& word)
@@ -114,6 +163,18 @@ void ReplayScript::runLine(const std::string& line)
     } else if (command == "menu") {
         if (rest.empty()) throw ScriptError("menu takes the text of an item, or -");
         if (!surface_.chooseMenu(rest)) throw ScriptError("no open menu has the item '" + rest + "'");
+    } else if (command == "explain") {
+        if (words.size() != 1) throw ScriptError("explain takes one control");
+        requireControl(words[0]);
+        if (surface_.onHiddenPage(words[0])) throw ScriptError("'" + words[0] + "' is on the page that is not shown");
+        const std::optional<std::string> text = surface_.tooltip(words[0]);
+        if (!text) throw ScriptError("'" + words[0] + "' explains no figure");
+        out_ << "explain=" << oneLine(*text) << '\n';
+    } else if (command == "copy") {
+        if (!rest.empty()) throw ScriptError("copy takes nothing");
+        printLines("copy=", surface_.copyComputation());
+    } else if (command == "report") {
+        report(rest);
     } else if (command == "clipboard") {
         out_ << "clipboard=" << surface_.clipboard() << '\n';
     } else if (command == "show") {

@@ -30,6 +30,9 @@ private:
     void requireControl(const std::string& name) const;
     void requireEntry(const std::string& name) const;
     static int number(const std::string& word);
+    static std::string oneLine(const std::string& text);
+    void printLines(const std::string& prefix, const std::string& text);
+    void report(const std::string& file);
 
     Surface& surface_;
     std::vector<std::string> names_;

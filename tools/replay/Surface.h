@@ -2,6 +2,7 @@
 // What the replay tool drives: the bare model or the real window. Both take the same actions
 // and report what a user would see.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,14 @@ public:
     // Closes an open context menu, as any other action of the user does first.
     virtual void dismissMenu() = 0;
     virtual std::string clipboard() = 0;
+    // The tooltip of a figure as a hover shows it, in plain text with its lines; none for a
+    // control that explains no figure.
+    virtual std::optional<std::string> tooltip(const std::string& name) = 0;
+    // The text of the window "Postup výpočtu" for the page that is shown.
+    virtual std::string computationText() = 0;
+    // Copies the computation of the page that is shown to the clipboard, as "Kopírovat celý
+    // výpočet" does, and returns what the clipboard then holds.
+    virtual std::string copyComputation() = 0;
     virtual ControlState state(const std::string& name) = 0;
     virtual std::string focusName() = 0;
     virtual bool isEntry(const std::string& name) = 0;
@@ -41,6 +50,8 @@ public:
     virtual bool hasWindow() const { return false; }
     virtual std::vector<std::string> geometry() { return {}; }
     virtual bool screenshot(const std::string&) { return false; }
+    // The printed page as a PDF file, through the renderer of the print dialog.
+    virtual bool reportPdf(const std::string&) { return false; }
 };
 
 }  // namespace platomer

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
@@ -24,9 +26,13 @@
 #include "tools/replay/ReplayScript.h"
 #include "ui/Binding.h"
 #include "ui/CharacterOffsets.h"
+#include "ui/ComputationText.h"
+#include "ui/ComputationWindow.h"
 #include "ui/DisplayPanel.h"
 #include "ui/FieldColour.h"
+#include "ui/FigureTooltips.h"
 #include "ui/QtKeys.h"
+#include "ui/ReportPage.h"
 
 namespace platomer {
 
@@ -145,6 +151,47 @@ public:
     }
 
     std::string clipboard() override { return QApplication::clipboard()->text().toStdString(); }
+
+    // A hover: the toolkit asks the widget for its tooltip at the pointer, and it is shown.
+    std::optional<std::string> tooltip(const std::string& name) override
+    {
+        if (!explainsFigure(form_.control(name))) return std::nullopt;
+        QWidget* widget = widget_(name);
+        const QPoint at = widget->rect().center();
+        QHelpEvent hover(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &hover);
+        const QString shown = shownTooltip(widget->toolTip());
+        QToolTip::hideText();
+        settle();
+        return shown.toStdString();
+    }
+
+    // F1 opens the window "Postup výpočtu"; its text is read, and it is closed again.
+    std::string computationText() override
+    {
+        QTest::keyClick(keyTarget(), Qt::Key_F1);
+        settle();
+        auto* shown = window()->findChild<ComputationWindow*>("computationWindow");
+        if (!shown || !shown->isVisible()) return {};
+        std::string text = shown->text().toStdString();
+        shown->close();
+        settle();
+        regainActivation();
+        return text;
+    }
+
+    // Ctrl+Shift+C, which the window takes wherever the focus is.
+    std::string copyComputation() override
+    {
+        QTest::keyClick(keyTarget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        settle();
+        return clipboard();
+    }
+
+    bool reportPdf(const std::string& file) override
+    {
+        return writeReportPdf(form_, QString::fromStdString(file), QDate::currentDate());
+    }
 
     bool isEntry(const std::string& name) override { return lineEdit(name) != nullptr; }
 
