@@ -1,6 +1,7 @@
 #include "app/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLocale>
 #include <QMessageBox>
@@ -34,6 +35,13 @@ void QtPlatform::openAddress(const std::string& address)
 }
 
 char QtPlatform::decimalSeparator() const { return systemDecimalSeparator(); }
+
+std::string QtPlatform::clipboardText() const { return QApplication::clipboard()->text().toStdString(); }
+
+void QtPlatform::setClipboardText(const std::string& text)
+{
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+}
 
 char systemDecimalSeparator()
 {

@@ -25,6 +25,9 @@ public:
     void beep() override;
     void openAddress(const std::string& address) override;
     char decimalSeparator() const override;
+    // The desktop's clipboard, shared with every other program.
+    std::string clipboardText() const override;
+    void setClipboardText(const std::string& text) override;
 
 private:
     QWidget* owner_ = nullptr;

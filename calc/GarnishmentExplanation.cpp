@@ -189,9 +189,12 @@ ExplanationLine GarnishmentPage::protectedAmount(ExplanationLine line) const
         line.operands.push_back(count("PocetOsob", "počet vyživovaných osob", p));
         line.operands.push_back(crowns("NezabOsoba", "čtvrtina na každou vyživovanou osobu", y_.NezabOsoba));
         line.operands.push_back(crowns("Chraneno", "chráněná částka před ponížením", static_cast<Extended>(sum), true));
-        line.rule +=
-            ", + {PocetOsob} × čtvrtina z toho {NezabOsoba} na vyživované osoby, zaokrouhleno nahoru na "
-            "celé koruny: {Chraneno}";
+        line.rule += ", + {PocetOsob} × čtvrtina z toho {NezabOsoba} na vyživované osoby";
+        // The sum is rounded up before the reduction; without one it is the result itself.
+        if (g_.Ponizeni != 0)
+            line.rule += ", zaokrouhleno nahoru na celé koruny: {Chraneno}";
+        else
+            line.rounding = "zaokrouhleno nahoru na celé koruny";
     }
     if (g_.Ponizeni != 0) {
         line.operands.push_back(crowns("Ponizeni", "ponížení", g_.Ponizeni));

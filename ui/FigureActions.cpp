@@ -1,7 +1,5 @@
 #include "ui/FigureActions.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -62,9 +60,7 @@ void FigureActions::showComputation()
 
 void FigureActions::copy(const std::string& text)
 {
-    // The desktop's clipboard, and the one the model's entries paste from, which on the desktop
-    // is the same.
-    QApplication::clipboard()->setText(QString::fromStdString(text));
+    // The clipboard the entries paste from, which is the desktop's.
     form_.platform().setClipboardText(text);
 }
 

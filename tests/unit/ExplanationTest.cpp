@@ -570,8 +570,7 @@ TEST(ExplainedGarnishmentText, NonSeizableAmountWithPersonsAndTheThirds)
     c.garnishment("45000", "2", "");
     EXPECT_EQ(c.tooltip("pNezabKc"),
               "Dvě třetiny součtu životního minima 4 860 Kč a nákladu na bydlení 15 597 Kč, tj. 13 638 Kč, + 2 × "
-              "čtvrtina z toho 3 409,5 Kč na vyživované osoby, zaokrouhleno nahoru na celé koruny: 20 457 Kč = 20 457 "
-              "Kč.");
+              "čtvrtina z toho 3 409,5 Kč na vyživované osoby = 20 457 Kč (zaokrouhleno nahoru na celé koruny).");
     EXPECT_EQ(
         c.tooltip("pBezSPrednost").rfind("Dvě třetiny 8 181 Kč + 8 181 Kč a část nad hranicí 0 Kč = 16 362 Kč.", 0),
         0u);
