@@ -1,6 +1,8 @@
 #include "model/EntryEditing.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "model/EntryText.h"
 
@@ -32,6 +34,13 @@ std::pair<int, int> wordAt(std::string_view text, int index)
     while (end < size && isBlank(chars[static_cast<std::size_t>(end)]) == blank)
         ++end;
     return {start, end - start};
+}
+
+int dragEnd(int start, int length)
+{
+    const std::int64_t end = std::int64_t{start} + length;
+    return static_cast<int>(
+        std::clamp<std::int64_t>(end, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 void moveCaret(FormModel& form, Control& entry, int caret, bool extend)

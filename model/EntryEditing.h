@@ -17,6 +17,10 @@ namespace platomer {
 // other characters it belongs to. Returns the start and the length.
 std::pair<int, int> wordAt(std::string_view text, int index);
 
+// Where a drag from the character `start` over `length` characters ends. A drag may end far
+// beyond the text, on either side; the selection then reaches the text's end or start.
+int dragEnd(int start, int length);
+
 // Moves the caret, with Shift extending the selection from its anchor.
 void moveCaret(FormModel& form, Control& entry, int caret, bool extend);
 void selectAll(FormModel& form, Control& entry);

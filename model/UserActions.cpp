@@ -181,7 +181,7 @@ void UserActions::paste(const std::string& text)
 void UserActions::select(Control& entry, int start, int length)
 {
     click(entry);
-    if (entry.isEntry() && entry.focused()) form_.userSelect(entry, start, start + length);
+    if (entry.isEntry() && entry.focused()) form_.userSelect(entry, start, dragEnd(start, length));
 }
 
 void UserActions::doubleClick(Control& entry, int index)

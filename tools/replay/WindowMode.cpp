@@ -93,7 +93,7 @@ public:
     void select(const std::string& name, int start, int length) override
     {
         auto* edit = lineEdit(name);
-        const QPoint from = pointOf(edit, start), to = pointOf(edit, start + length);
+        const QPoint from = pointOf(edit, start), to = pointOf(edit, dragEnd(start, length));
         QTest::mousePress(edit, Qt::LeftButton, {}, from);
         QTest::mouseMove(edit, to);
         QTest::mouseRelease(edit, Qt::LeftButton, {}, to);
