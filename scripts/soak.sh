@@ -29,7 +29,7 @@ set +e
 /usr/bin/time -v -o "$report" "$dir/tests/sessions/platomer-soak" "$actions" "$seed"
 status=$?
 set -e
-grep -E "Maximum resident set size|Elapsed \(wall clock\)" "$report" | sed 's/^\s*/time: /'
+grep -E "Maximum resident set size|Elapsed \(wall clock\)|User time" "$report" | sed 's/^\s*/time: /'
 case $status in
   0) echo "soak: passed" ;;
   1) echo "soak: FAILED: an invariant broke or a line was refused (above)" ;;

@@ -108,8 +108,10 @@ SessionGenerator::SessionGenerator(std::uint64_t seed, int index, SessionOptions
 
 bool SessionGenerator::observes(const std::string& line)
 {
-    return line == "dump" || line == "focus" || line == "clipboard" || line.rfind("show ", 0) == 0 ||
-           line.rfind("state ", 0) == 0;
+    static const std::vector<std::string> looks{"dump", "focus", "clipboard", "copy", "report -"};
+    for (const std::string& look : looks)
+        if (line == look) return true;
+    return line.rfind("show ", 0) == 0 || line.rfind("state ", 0) == 0 || line.rfind("explain ", 0) == 0;
 }
 
 std::optional<std::string> SessionGenerator::next(Surface& screen)
@@ -392,7 +394,7 @@ std::string SessionGenerator::observation(Surface& screen)
 {
     const int page = activePage(screen);
     const std::vector<std::string>& results = page == 0 ? WageResults : GarnishmentResults;
-    switch (random_.weighted({45, 20, 15, 10, 5, 5, 5})) {
+    switch (random_.weighted({45, 20, 15, 10, 5, 5, 5, 10, 3, 2})) {
     case 0: {
         std::string line = "show";
         for (const std::string& name : results)
@@ -416,7 +418,14 @@ std::string SessionGenerator::observation(Surface& screen)
     case 5:
         if (!options_.knownFaults && screen.clipboard().find("\uFEFF") != std::string::npos) return "focus";
         return "clipboard";
-    default: return "dump";
+    case 6: return "dump";
+    case 7: {
+        // The tooltip of a figure on the page that is shown.
+        const std::string& name = random_.pick(results);
+        return screen.tooltip(name) ? "explain " + name : "focus";
+    }
+    case 8: return "report -";
+    default: return "copy";
     }
 }
 
@@ -504,7 +513,7 @@ std::optional<std::string> SessionGenerator::resolve(Surface& screen)
     case StepKind::Type:
     case StepKind::Paste: {
         // An empty clipboard offers nothing to paste.
-        if (step.kind == StepKind::Paste && step.text.empty()) break;
+        if (step.kind == StepKind::Paste && step.text.empty() && !options_.knownFaults) break;
         std::string line = (step.kind == StepKind::Type ? "type " : "paste ") + step.text;
         pending_.pop_front();
         return line;

@@ -17,8 +17,8 @@ namespace platomer {
 struct SessionOptions {
     // Also the inputs on which the two replay modes are known to part or the model to refuse a
     // line: drags that end where they start, beyond the text or past the visible part of a
-    // field, positions at the ends of the range, a byte order mark on the clipboard, and the
-    // items of the context menu that change the text.
+    // field, positions at the ends of the range, a byte order mark on the clipboard, the items
+    // of the context menu that change the text, and a paste of nothing.
     bool knownFaults = false;
 };
 
@@ -30,7 +30,8 @@ public:
     // must be run on `screen` before the next one is asked for.
     std::optional<std::string> next(Surface& screen);
 
-    // Whether a line only looks at the window (show, state, focus, dump) instead of acting.
+    // Whether a line only looks at the window (show, state, focus, dump, the clipboard, a figure's
+    // explanation, the computation) instead of acting on it.
     static bool observes(const std::string& line);
 
 private:

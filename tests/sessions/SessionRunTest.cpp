@@ -140,9 +140,22 @@ TEST(GeneratedSessions, ReachEveryInputKeyAndAmountSize)
             if (command == "type" && !argument.empty() && argument.find_first_not_of("0123456789") == std::string::npos)
                 digits.insert(argument.size());
         }
-    std::vector<std::string> expected{
-        "paste beyond 32767", "page 0", "page 1", "select", "dblclick", "rightclick",  "menu",
-        "clipboard",          "show",   "state",  "focus",  "dump",     "click PcHlav"};
+    std::vector<std::string> expected{"paste beyond 32767",
+                                      "page 0",
+                                      "page 1",
+                                      "select",
+                                      "dblclick",
+                                      "rightclick",
+                                      "menu",
+                                      "clipboard",
+                                      "show",
+                                      "state",
+                                      "focus",
+                                      "dump",
+                                      "explain",
+                                      "report",
+                                      "copy",
+                                      "click PcHlav"};
     for (const char* name :
          {"EdHruba",      "EdCista",      "EdExekCm",    "EdDeti",      "EdPoniz",     "ChckBxHrzCis", "CHckBPodpis",
           "CheckBxDpp",   "ChckBSocAno",  "ChckBZdrAno", "CHckBNezdM",  "CHckBNezdS",  "CHckBNezdI",   "CHckBNezdP",
