@@ -16,7 +16,7 @@ namespace {
 
 using foundation_test::RecordingForm;
 using foundation_test::RecordingKalkulajda;
-using foundation_test::RecordingPlatform;
+using foundation_test::CollectingPlatform;
 using Events = std::vector<std::string>;
 
 long countOf(const Events& events, const std::string& event) { return std::count(events.begin(), events.end(), event); }
@@ -387,7 +387,7 @@ TEST_F(Window, EnterMovesOnLikeTabAndNeverReachesTheField)
 
 TEST(Activation, ParameterPanelsAreEmptyUntilTheFirstActivation)
 {
-    RecordingPlatform platform;
+    CollectingPlatform platform;
     RecordingKalkulajda form(platform);
     for (const char* panel : {"pZivMinJ", "pNormBydlo", "pNezdM", "pNezdS", "pNezdI", "pNezdP", "pNezdztp", "pDite1",
                               "pDite2", "pDite3", "pDite1ztp", "pDite2ztp", "pDite3ztp", "p2SazDanod", "pMr"})

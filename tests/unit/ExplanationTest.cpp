@@ -22,7 +22,7 @@ namespace platomer {
 
 namespace {
 
-using foundation_test::RecordingPlatform;
+using foundation_test::CollectingPlatform;
 
 // ---- Reading the explanations back ----
 
@@ -107,7 +107,7 @@ struct Calculator {
     }
     std::string tooltip(const char* control) const { return replaced(render(explain(form, control)), "\u00A0", " "); }
 
-    RecordingPlatform platform;
+    CollectingPlatform platform;
     TKalkulajda form{platform};
     UserActions user{form};
 };
@@ -695,7 +695,7 @@ TEST(UnexplainedFigures, EmptiedGarnishmentNetKeepsTheLastCalculation)
 
 TEST(UnexplainedFigures, NothingIsExplainedBeforeTheFirstCalculation)
 {
-    RecordingPlatform platform;
+    CollectingPlatform platform;
     TKalkulajda form{platform};
     for (int page : {0, 1})
         for (const ExplanationLine& l : computation(form, page))

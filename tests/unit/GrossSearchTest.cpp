@@ -39,7 +39,7 @@ bool fullSweep() { return true; }
 
 constexpr std::int32_t LargestGross = 2147483647;
 
-using foundation_test::RecordingPlatform;
+using foundation_test::CollectingPlatform;
 
 // The window after activation, with the boxes of one option combination clicked as a user would.
 struct Calculator {
@@ -71,7 +71,7 @@ struct Calculator {
         if (!k.ChckBxHrzCis.ticked()) user.click(k.ChckBxHrzCis);
     }
 
-    RecordingPlatform platform;
+    CollectingPlatform platform;
     TKalkulajda k{platform};
     UserActions user{k};
 };

@@ -17,7 +17,8 @@ namespace platomer {
 
 namespace foundation_test {
 
-class RecordingPlatform : public Platform {
+// Keeps what the window asked of the desktop in lists, for the tests to look at.
+class CollectingPlatform : public Platform {
 public:
     void message(const std::string& caption, const std::string& text, bool error) override
     {
@@ -43,7 +44,7 @@ inline std::string describe(const Control& sender, Event event)
 
 // Built before the form that refers to it.
 struct PlatformHolder {
-    RecordingPlatform recorder;
+    CollectingPlatform recorder;
 };
 
 // The window's controls and rules with no handler bound: every event is only written down.
@@ -79,7 +80,7 @@ protected:
     }
     Control& c(const char* name) { return form.control(name); }
 
-    RecordingPlatform platform;
+    CollectingPlatform platform;
     RecordingKalkulajda form{platform};
     UserActions user{form};
 };
