@@ -2,7 +2,7 @@
 // keeps its invariants, no line is refused by the replay tool, and a session replayed from its
 // written script prints what it printed while it was generated.
 //
-// PLATOMER_SESSIONS sets how many sessions run (default 3000), PLATOMER_SESSION_SEED the seed
+// PLATOMER_SESSIONS sets how many sessions run (default 2000), PLATOMER_SESSION_SEED the seed
 // (default 2023), PLATOMER_SESSION_ALL=1 adds the inputs of known faults (SessionOptions).
 // `platomer-sessions [--all] SEED N DIR` writes session N of a seed as a script.
 #include <cstdlib>
@@ -60,7 +60,7 @@ std::string where(std::uint64_t seed, int index, int number, const std::string& 
 TEST(GeneratedSessions, EveryActionKeepsTheInvariants)
 {
     const std::uint64_t seed = fromEnvironment("PLATOMER_SESSION_SEED", 2023);
-    const int count = static_cast<int>(fromEnvironment("PLATOMER_SESSIONS", 3000));
+    const int count = static_cast<int>(fromEnvironment("PLATOMER_SESSIONS", 2000));
     const SessionOptions options{fromEnvironment("PLATOMER_SESSION_ALL", 0) != 0};
     int failed = 0;
     long actions = 0;
