@@ -74,7 +74,12 @@ void pasteText(FormModel& form, Control& entry, const std::string& text)
     form.userEdit(entry, e.text, e.caret);
 }
 
-void pasteClipboard(FormModel& form, Control& entry) { pasteText(form, entry, form.platform().clipboardText()); }
+void pasteClipboard(FormModel& form, Control& entry)
+{
+    // An empty clipboard pastes nothing, as the menu's "Vložit" is then disabled: the selection stays.
+    const std::string text = form.platform().clipboardText();
+    if (!text.empty()) pasteText(form, entry, text);
+}
 
 void eraseSelection(FormModel& form, Control& entry)
 {

@@ -3,6 +3,7 @@
 // tests and the replay tool record them.
 
 #include <string>
+#include <string_view>
 
 namespace platomer {
 
@@ -19,7 +20,12 @@ public:
     virtual char decimalSeparator() const = 0;
     // The clipboard of the desktop; a clipboard of this process alone unless one is supplied.
     virtual std::string clipboardText() const { return clipboard_; }
-    virtual void setClipboardText(const std::string& text) { clipboard_ = text; }
+    virtual void setClipboardText(const std::string& text)
+    {
+        // As the desktop's text conversion does, a byte order mark at the start is dropped.
+        static constexpr std::string_view Mark = "\xEF\xBB\xBF";
+        clipboard_ = text.starts_with(Mark) ? text.substr(Mark.size()) : text;
+    }
 
 private:
     std::string clipboard_;

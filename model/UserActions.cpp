@@ -174,14 +174,20 @@ void UserActions::editKey(Control& f, Key key)
 void UserActions::paste(const std::string& text)
 {
     Control& f = form_.focused();
-    if (!f.isEntry()) return;
+    // The menu's "Vložit" is disabled for an empty clipboard.
+    if (!f.isEntry() || text.empty()) return;
     dispatch([&] { pasteText(form_, f, text); });
 }
 
 void UserActions::select(Control& entry, int start, int length)
 {
     click(entry);
-    if (entry.isEntry() && entry.focused()) form_.userSelect(entry, start, dragEnd(start, length));
+    if (!entry.isEntry() || !entry.focused()) return;
+    // The ends fall on positions of the text; a drag that starts and ends on the same one is a
+    // click alone, which has put the caret after the text.
+    const int size = textLength(entry.text());
+    const int from = std::clamp(start, 0, size), to = std::clamp(dragEnd(start, length), 0, size);
+    if (from != to) form_.userSelect(entry, from, to);
 }
 
 void UserActions::doubleClick(Control& entry, int index)
@@ -217,9 +223,12 @@ bool UserActions::chooseMenuItem(const std::string& text)
 {
     Control* owner = std::exchange(menuOwner_, nullptr);
     if (!owner) return false;
-    bool found = false;
-    dispatch([&] { found = runMenuItem(form_, *owner, text); });
-    return found;
+    const std::vector<MenuItem> items = entryMenu(form_, *owner);
+    // The item was chosen even when its action ends in the error box.
+    if (std::none_of(items.begin(), items.end(), [&](const MenuItem& item) { return text == item.text; }))
+        return false;
+    dispatch([&] { runMenuItem(form_, *owner, text); });
+    return true;
 }
 
 }  // namespace platomer
