@@ -12,7 +12,7 @@
 #include <memory>
 #include <sstream>
 
-#include "tools/replay/RecordingPlatform.h"
+#include "tools/replay/PrintingPlatform.h"
 #include "ui/Binding.h"
 
 namespace platomer {
@@ -84,7 +84,7 @@ protected:
     }
 
     std::ostringstream recorded;
-    RecordingPlatform platform{recorded, ','};
+    PrintingPlatform platform{recorded, ','};
     std::unique_ptr<TKalkulajda> form;
     BuiltWindow built;
     std::unique_ptr<Binding> binding;

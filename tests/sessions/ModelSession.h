@@ -11,7 +11,7 @@
 #include "model/Kalkulajda.h"
 #include "tests/sessions/SessionGenerator.h"
 #include "tools/replay/ModelSurface.h"
-#include "tools/replay/RecordingPlatform.h"
+#include "tools/replay/PrintingPlatform.h"
 #include "tools/replay/ReplayScript.h"
 
 namespace platomer {
@@ -30,7 +30,7 @@ public:
     static std::vector<std::string> controlNames();
 
 private:
-    RecordingPlatform platform_;
+    PrintingPlatform platform_;
     TKalkulajda form_;
     ModelSurface surface_;
     ReplayScript script_;

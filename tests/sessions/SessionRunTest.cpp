@@ -113,7 +113,7 @@ TEST(GeneratedSessions, WrittenScriptReplaysAsGenerated)
 
         HashBuffer replayed;
         std::ostream replayedOut(&replayed);
-        RecordingPlatform platform(replayedOut, ',');
+        PrintingPlatform platform(replayedOut, ',');
         TKalkulajda form(platform);
         ModelSurface surface(form);
         surface.start();

@@ -22,7 +22,7 @@
 #include <unistd.h>
 
 #include "app/QtPlatform.h"
-#include "tools/replay/RecordingPlatform.h"
+#include "tools/replay/PrintingPlatform.h"
 #include "tools/replay/ReplayScript.h"
 #include "ui/Binding.h"
 #include "ui/CharacterOffsets.h"
@@ -321,9 +321,9 @@ private:
 };
 
 // The recorded services, with the desktop's own clipboard, so that copy and paste go through Qt.
-class WindowPlatform : public RecordingPlatform {
+class WindowPlatform : public PrintingPlatform {
 public:
-    using RecordingPlatform::RecordingPlatform;
+    using PrintingPlatform::PrintingPlatform;
     std::string clipboardText() const override { return QApplication::clipboard()->text().toStdString(); }
     void setClipboardText(const std::string& text) override
     {

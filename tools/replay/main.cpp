@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tools/replay/ModelSurface.h"
-#include "tools/replay/RecordingPlatform.h"
+#include "tools/replay/PrintingPlatform.h"
 #include "tools/replay/ReplayScript.h"
 #include "tools/replay/WindowMode.h"
 
@@ -22,7 +22,7 @@ std::vector<std::string> controlNames()
 
 int runModel(std::istream& script, char separator)
 {
-    RecordingPlatform platform(std::cout, separator);
+    PrintingPlatform platform(std::cout, separator);
     TKalkulajda form(platform);
     ModelSurface surface(form);
     surface.start();

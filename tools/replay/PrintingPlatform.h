@@ -7,9 +7,9 @@
 
 namespace platomer {
 
-class RecordingPlatform : public Platform {
+class PrintingPlatform : public Platform {
 public:
-    RecordingPlatform(std::ostream& out, char separator) : out_(out), separator_(separator) {}
+    PrintingPlatform(std::ostream& out, char separator) : out_(out), separator_(separator) {}
     void message(const std::string& caption, const std::string& text, bool) override
     {
         out_ << "message\t" << caption << '\t' << text << '\n';
