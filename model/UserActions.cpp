@@ -225,8 +225,7 @@ bool UserActions::chooseMenuItem(const std::string& text)
     if (!owner) return false;
     const std::vector<MenuItem> items = entryMenu(form_, *owner);
     // The item was chosen even when its action ends in the error box.
-    if (std::none_of(items.begin(), items.end(), [&](const MenuItem& item) { return text == item.text; }))
-        return false;
+    if (std::none_of(items.begin(), items.end(), [&](const MenuItem& item) { return text == item.text; })) return false;
     dispatch([&] { runMenuItem(form_, *owner, text); });
     return true;
 }

@@ -14,9 +14,9 @@ namespace platomer {
 
 namespace {
 
+using foundation_test::CollectingPlatform;
 using foundation_test::RecordingForm;
 using foundation_test::RecordingKalkulajda;
-using foundation_test::CollectingPlatform;
 using Events = std::vector<std::string>;
 
 long countOf(const Events& events, const std::string& event) { return std::count(events.begin(), events.end(), event); }
