@@ -254,8 +254,10 @@ bool paintReportPage(const TKalkulajda& form, QPagedPaintDevice& device, const Q
     painter.setRenderHint(QPainter::TextAntialiasing);
     // The painter's origin is the corner of the printable area inside the margins.
     const QRectF area(0, 0, device.width(), device.height());
-    for (double point = LargestPoint; point >= SmallestPoint; point -= PointStep) {
-        const Layout layout(painter, area, point);
+    // From the largest type down in quarter points, counted in whole steps.
+    const int steps = static_cast<int>((LargestPoint - SmallestPoint) / PointStep);
+    for (int step = 0; step <= steps; ++step) {
+        const Layout layout(painter, area, LargestPoint - step * PointStep);
         std::vector<Layout::Placed> placed;
         if (!layout.flow(blocks, area.top() + layout.headerHeight(subtitle), placed)) continue;
         layout.paintHeader(subtitle);
