@@ -45,6 +45,8 @@ private:
                               std::string_view note) const;
     std::vector<ExplanationLine> parameters() const;
 
+    ExplanationLine socialShare(ExplanationLine line, std::int32_t share, const char* rateName, const char* rateLabel,
+                                double rateValue) const;
     ExplanationLine social(ExplanationLine line) const;
     ExplanationLine health(ExplanationLine line) const;
     ExplanationLine base(ExplanationLine line) const;
@@ -96,9 +98,9 @@ WagePage::WagePage(const TKalkulajda& k) : k_(k), y_(k.year()), w_(k.wage())
     computed_ = y_.SazbaSocZam != 0 && !k.PSocialni.text().empty();
     netMode_ = k.ChckBxHrzCis.ticked();
     route_ = taxRoute(y_, w_.Podepsal, k.CheckBxDpp.ticked(), w_.Hruba);
-    healthTotal_ = k.ChckBZdrAno.ticked() ? RoundUp(static_cast<Extended>(w_.Hruba) * y_.SazbaZdr) : 0;
+    healthTotal_ = k.ChckBZdrAno.ticked() ? platomer::healthTotal(y_, w_.Hruba) : 0;
     // The tax step takes the basic tax as a whole percentage of the base, not with SazbaZal.
-    basicTax_ = w_.ZakladZakl > 0 ? static_cast<Extended>(w_.ZakladZakl) / 100 * y_.SazbaZaklProcent : 0;
+    basicTax_ = platomer::basicTax(y_, w_.ZakladZakl);
     afterCredits_ = basicTax_ > 0 ? basicTax_ - w_.ZvyhDeti - w_.SlevyCelkem : 0;
     unusedAdvantage_ = basicTax_ - w_.SlevyCelkem > 0 ? w_.ZvyhDeti - (basicTax_ - w_.SlevyCelkem) : w_.ZvyhDeti;
     advanceTax_ = platomer::advanceTax(w_.DanZakl, w_.DanVyssi);
@@ -254,15 +256,23 @@ std::string WagePage::smallScaleNote() const
            " (zaměstnání malého rozsahu) pojištění neplatí, program ho sráží, dokud je políčko zaškrtnuté.";
 }
 
-ExplanationLine WagePage::social(ExplanationLine line) const
+// Each side's social insurance is its own rate of the gross, rounded up on its own.
+ExplanationLine WagePage::socialShare(ExplanationLine line, std::int32_t share, const char* rateName,
+                                      const char* rateLabel, double rateValue) const
 {
-    line.result = czechCrowns(w_.SocZam);
+    line.result = czechCrowns(share);
     if (!k_.ChckBSocAno.ticked()) return notDeducted(std::move(line), k_.ChckBSocAno);
-    line.rule = "{SazbaSocZam} z hrubé mzdy {Hruba}";
-    line.operands = {rate("SazbaSocZam", "sazba sociálního pojištění zaměstnance", y_.SazbaSocZam), gross()};
+    line.rule = std::string("{") + rateName + "} z hrubé mzdy {Hruba}";
+    line.operands = {rate(rateName, rateLabel, rateValue), gross()};
     line.rounding = RoundedUp;
     addNote(line, smallScaleNote());
     return line;
+}
+
+ExplanationLine WagePage::social(ExplanationLine line) const
+{
+    return socialShare(std::move(line), w_.SocZam, "SazbaSocZam", "sazba sociálního pojištění zaměstnance",
+                       y_.SazbaSocZam);
 }
 
 ExplanationLine WagePage::health(ExplanationLine line) const
@@ -283,13 +293,8 @@ ExplanationLine WagePage::health(ExplanationLine line) const
 
 ExplanationLine WagePage::employerSocial(ExplanationLine line) const
 {
-    line.result = czechCrowns(w_.SocFir);
-    if (!k_.ChckBSocAno.ticked()) return notDeducted(std::move(line), k_.ChckBSocAno);
-    line.rule = "{SazbaSocFir} z hrubé mzdy {Hruba}";
-    line.operands = {rate("SazbaSocFir", "sazba sociálního pojištění zaměstnavatele", y_.SazbaSocFir), gross()};
-    line.rounding = RoundedUp;
-    addNote(line, smallScaleNote());
-    return line;
+    return socialShare(std::move(line), w_.SocFir, "SazbaSocFir", "sazba sociálního pojištění zaměstnavatele",
+                       y_.SazbaSocFir);
 }
 
 ExplanationLine WagePage::employerHealth(ExplanationLine line) const

@@ -2,6 +2,16 @@
 
 namespace platomer {
 
+std::int64_t healthTotal(const TaxYear& y, std::int32_t hruba)
+{
+    return RoundUp(static_cast<Extended>(hruba) * y.SazbaZdr);
+}
+
+Extended basicTax(const TaxYear& y, double zakladZakl)
+{
+    return zakladZakl > 0 ? static_cast<Extended>(zakladZakl) / 100 * y.SazbaZaklProcent : 0;
+}
+
 Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool health)
 {
     Insurance i;
@@ -10,7 +20,7 @@ Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool heal
         i.SocFir = Low32(RoundUp(static_cast<Extended>(hruba) * y.SazbaSocFir));
     }
     if (health) {
-        std::int64_t total = RoundUp(static_cast<Extended>(hruba) * y.SazbaZdr);
+        const std::int64_t total = healthTotal(y, hruba);
         // The employer's share is twice the employee's, not the rest of the total.
         i.ZdrZam = Low32(Round(static_cast<Extended>(total) / 3));
         i.ZdrFir = Low32(2 * static_cast<std::int64_t>(i.ZdrZam));
@@ -46,7 +56,7 @@ SignedTax signedTax(const TaxYear& y, const SignedTaxInput& in)
 {
     const double zakladZakl = in.zakladZakl, danVyssi = in.danVyssi;
     const std::int32_t zvyhDeti = in.zvyhDeti, slevyCelkem = in.slevyCelkem;
-    Extended zakladni = zakladZakl > 0 ? static_cast<Extended>(zakladZakl) / 100 * y.SazbaZaklProcent : 0;
+    Extended zakladni = basicTax(y, zakladZakl);
     Extended poSlevach = zakladni > 0 ? zakladni - zvyhDeti - slevyCelkem : 0;
     Extended kandidat = zakladni - slevyCelkem > 0 ? zvyhDeti - (zakladni - slevyCelkem) : zvyhDeti;
     SignedTax s;

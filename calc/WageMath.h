@@ -13,6 +13,9 @@ struct Insurance {
     std::int32_t SocZam = 0, SocFir = 0, ZdrZam = 0, ZdrFir = 0;
 };
 
+// The health insurance of a gross before it is split: the rate of the gross, rounded up.
+std::int64_t healthTotal(const TaxYear& y, std::int32_t hruba);
+
 // Social insurance rounded up for each side on its own; health insurance rounded up in total,
 // the employee paying the nearest crown to a third and the employer twice that.
 Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool health);
@@ -36,6 +39,10 @@ struct SignedTax {
 };
 // With a signed declaration: credits and child advantage against the basic 15 %, the unused
 // child advantage paid as a bonus from MinBonus upwards.
+// The declaration's basic tax: the whole percentage of the base up to the higher rate's
+// threshold, with its fraction kept; nothing for a base that is not above zero.
+Extended basicTax(const TaxYear& y, double zakladZakl);
+
 struct SignedTaxInput {
     double zakladZakl, danVyssi;  // the base up to the higher rate's threshold, the higher-rate tax
     std::int32_t zvyhDeti, slevyCelkem;
