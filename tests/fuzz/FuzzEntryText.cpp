@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/EntryText.h"
+#include "tests/fuzz/FuzzBytes.h"
 
 namespace platomer {
 namespace {
@@ -19,32 +20,12 @@ namespace {
     std::abort();
 }
 
-class Bytes {
-public:
-    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool done() const { return pos_ >= size_; }
-    std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : 0; }
-    std::int32_t next32()
-    {
-        std::uint32_t v = 0;
-        for (int i = 0; i < 4; ++i)
-            v = v << 8u | next();
-        // Small carets are the interesting ones; the rest reach the extremes.
-        return (v & 0x80000000u) ? static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v % 64);
-    }
-    std::string take(std::size_t n)
-    {
-        n = std::min(n, size_ - pos_);
-        std::string s(reinterpret_cast<const char*>(data_ + pos_), n);
-        pos_ += n;
-        return s;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
+// A caret or selection length: small ones are the interesting ones; the rest reach the extremes.
+std::int32_t nextCaret(FuzzBytes& in)
+{
+    const std::uint32_t v = in.next32();
+    return (v & 0x80000000u) ? static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v % 64);
+}
 
 // The characters of a text, which must read back from their bytes unchanged.
 std::u32string charsOf(const std::string& text)
@@ -68,11 +49,11 @@ void expect(const EditedText& e, const std::u32string& chars, int caret)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace platomer;
-    Bytes in(data, size);
+    FuzzBytes in(data, size);
     std::string text = in.take(in.next());
     while (!in.done()) {
         std::uint8_t op = in.next();
-        std::int32_t start = in.next32(), length = in.next32();
+        std::int32_t start = nextCaret(in), length = nextCaret(in);
         const std::u32string chars = charsOf(text);
         const int n = static_cast<int>(chars.size());
         // The selection as the edits see it: clamped into the text.
@@ -109,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // Any 32-bit values as characters; the bytes of those a text can hold read back.
             std::u32string arbitrary;
             for (int i = op % 8; i > 0; --i)
-                arbitrary += static_cast<char32_t>(static_cast<std::uint32_t>(in.next32()) * 2654435761u);
+                arbitrary += static_cast<char32_t>(static_cast<std::uint32_t>(nextCaret(in)) * 2654435761u);
             std::string bytes = fromChars(arbitrary);
             bool representable =
                 std::all_of(arbitrary.begin(), arbitrary.end(), [](char32_t c) { return c < 0x200000; });

@@ -7,6 +7,7 @@
 
 #include "model/EntryText.h"
 #include "model/Keys.h"
+#include "tests/fuzz/FuzzBytes.h"
 
 namespace platomer {
 
@@ -23,37 +24,17 @@ constexpr std::size_t KeyCount = std::size(KeyNames);
 // Enough for pastes far longer than any amount, few enough that a session stays quick.
 constexpr std::size_t PastedBound = 100000;
 
-// Reads the bytes front to back; past the end every read is 0.
-class Bytes {
-public:
-    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool done() const { return pos_ >= size_; }
-    std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : 0; }
-    unsigned next16() { return next() | (next() << 8u); }
-    // A position in a text: mostly small, also before its start, now and then the extremes.
-    int nextPosition()
-    {
-        std::uint8_t b = next();
-        if (b == 0x7F) return INT32_MAX;
-        if (b == 0x80) return INT32_MIN;
-        return static_cast<std::int8_t>(b);
-    }
-    std::string take(std::size_t n)
-    {
-        n = std::min(n, size_ - pos_);
-        std::string s(reinterpret_cast<const char*>(data_ + pos_), n);
-        pos_ += n;
-        return s;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
+// A position in a text: mostly small, also before its start, now and then the extremes.
+int nextPosition(FuzzBytes& in)
+{
+    const std::uint8_t b = in.next();
+    if (b == 0x7F) return INT32_MAX;
+    if (b == 0x80) return INT32_MIN;
+    return static_cast<std::int8_t>(b);
+}
 
 // A short text made of the given characters, one input byte each.
-std::string shortText(Bytes& in, std::string_view alphabet, unsigned longest)
+std::string shortText(FuzzBytes& in, std::string_view alphabet, unsigned longest)
 {
     unsigned length = in.next() % longest + 1;
     std::string s;
@@ -87,7 +68,7 @@ const std::vector<int>& entries()
 SessionInput decodeSession(const std::uint8_t* data, std::size_t size)
 {
     static const int controls = static_cast<int>(controlTable().size());
-    Bytes in(data, size);
+    FuzzBytes in(data, size);
     std::size_t pastedLeft = PastedBound;
     auto pasted = [&](std::string text) {
         text.resize(std::min(text.size(), pastedLeft));
@@ -166,14 +147,14 @@ SessionInput decodeSession(const std::uint8_t* data, std::size_t size)
         case 16: {
             // A drag, also from or past either end of the text.
             SessionAction a = onEntry(SessionAction::What::Select);
-            a.start = in.nextPosition();
-            a.length = in.nextPosition();
+            a.start = nextPosition(in);
+            a.length = nextPosition(in);
             session.actions.push_back(a);
             break;
         }
         case 17: {
             SessionAction a = onEntry(SessionAction::What::DoubleClick);
-            a.start = in.nextPosition();
+            a.start = nextPosition(in);
             session.actions.push_back(a);
             break;
         }
