@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     // Only the name: a display name would be appended to the window's caption.
-    QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+    QApplication::setApplicationName(QString::fromStdString(applicationTitle(defaultYear().rok)));
     // Lets the desktop match the window to its launcher and so to the launcher's icon and name
     // (the id is the metainfo's; packaging/install.cmake passes it in).
     QGuiApplication::setDesktopFileName(QStringLiteral(PLATOMER_DESKTOP_ID));

@@ -27,8 +27,15 @@ Extended netCeiling(const TaxYear& y, const WageOptions& o, std::int64_t gross)
     const Extended basic = std::min<Extended>(g, y.HraniceVyssi) - 1;
     const Extended higher = std::max<Extended>(0, g - y.HraniceVyssi - 1);
     Extended tax = basic * y.SazbaZaklProcent / 100;
-    if (o.podepsal) tax = std::max<Extended>(0, tax - o.zvyhDeti - o.slevyCelkem);
-    deductions += tax + higher * y.SazbaVyssi - 1;
+    if (y.SlevyZ == CreditsAgainst::WholeTax) {
+        // The credits come off both parts together.
+        tax += higher * y.SazbaVyssi;
+        if (o.podepsal) tax = std::max<Extended>(0, tax - o.zvyhDeti - o.slevyCelkem);
+        deductions += tax - 1;
+    } else {
+        if (o.podepsal) tax = std::max<Extended>(0, tax - o.zvyhDeti - o.slevyCelkem);
+        deductions += tax + higher * y.SazbaVyssi - 1;
+    }
     return g - deductions + 1;
 }
 

@@ -1,4 +1,5 @@
 // Leaving the net field: the wanted net becomes the target of a search for its gross.
+#include "calc/WagePanels.h"
 #include "model/Kalkulajda.h"
 #include "model/NumericEntry.h"
 
@@ -12,7 +13,7 @@ void TKalkulajda::EditCistaExit(Control&)
     HledejHrubou();
     PadToWidth(EdHruba);
     PadToWidth(EdCista);
-    DanBonus.setText(CHckBNezdV.ticked() ? NumText(Bonus) : "0");
+    DanBonus.setText(bonusShown(*this, Bonus));
 }
 
 }  // namespace platomer

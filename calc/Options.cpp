@@ -27,9 +27,11 @@ void TKalkulajda::CHckBPodpisClick(Control& Sender)
     if (Podepsal) {
         CHckBNezdM.setTicked(true);
         setBoth(ChckBSocAno, ChckBZdrAno, true);
+        // A credit the year does not know stays locked.
         for (Control* frame : {&GBNezdanC, &GroupBxDeti})
             for (int i = 0; i < frame->childCount(); ++i)
-                if (frame->child(i).isTickBox()) frame->child(i).setEnabled(true);
+                if (Control& box = frame->child(i); box.isTickBox() && (&box != &CHckBNezdS || SlevaStudPlati))
+                    box.setEnabled(true);
     } else {
         // Without a declaration no credit or child counts: clear and lock them, in frame order.
         for (Control* frame : {&GBNezdanC, &GroupBxDeti})
@@ -42,7 +44,7 @@ void TKalkulajda::CHckBPodpisClick(Control& Sender)
     SpoctiTo(Sender);
 }
 
-void TKalkulajda::CheckBxDppClick(Control& Sender)
+bool TKalkulajda::insuranceByAgreement()
 {
     Hruba = StrToIntDef(EdHruba.text(), 0);
     const bool social = ChckBSocAno.ticked(), health = ChckBZdrAno.ticked();
@@ -51,9 +53,32 @@ void TKalkulajda::CheckBxDppClick(Control& Sender)
         setBoth(ChckBSocAno, ChckBZdrAno, !smallScaleFreesInsurance(*this, Podepsal, Hruba));
     else
         setBoth(ChckBSocAno, ChckBZdrAno, !agreementFreesInsurance(*this, true, Hruba));
+    return ChckBSocAno.ticked() != social || ChckBZdrAno.ticked() != health;
+}
+
+void TKalkulajda::CheckBxDppClick(Control& Sender)
+{
     // A box that changed has recalculated through its own click; when neither did, the tax
     // route may still have changed with the agreement.
-    if (ChckBSocAno.ticked() == social && ChckBZdrAno.ticked() == health) SpoctiTo(Sender);
+    if (!insuranceByAgreement()) SpoctiTo(Sender);
+}
+
+void TKalkulajda::studentCreditByYear()
+{
+    if (SlevaStudPlati) {
+        CHckBNezdS.setHint("");
+        return;
+    }
+    CHckBNezdS.setTicked(false);
+    CHckBNezdS.setEnabled(false);
+    int since = Rok;
+    for (const YearRow& row : years())
+        if (!row.rules().SlevaStudPlati) {
+            since = row.rok;
+            break;
+        }
+    CHckBNezdS.setHint("Sleva na studenta byla od roku " + std::to_string(since) +
+                       " zrušena, proto ji nelze zaškrtnout.");
 }
 
 void TKalkulajda::ChckBxDetiClick(Control& Sender)

@@ -1,4 +1,5 @@
 // The recalculation driver: every change on the wage page ends here.
+#include "calc/WagePanels.h"
 #include "model/Kalkulajda.h"
 #include "model/NumericEntry.h"
 
@@ -18,7 +19,7 @@ void TKalkulajda::SpoctiTo(Control&)
     PadToWidth(EdCista);
     // Hands the net wage to the garnishment page; an unchanged text raises nothing there.
     EdExekCm.setText(EdCista.text());
-    DanBonus.setText(CHckBNezdV.ticked() ? NumText(Bonus) : "0");
+    DanBonus.setText(bonusShown(*this, Bonus));
 }
 
 }  // namespace platomer

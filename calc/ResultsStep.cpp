@@ -1,5 +1,5 @@
 // The tax route, every result panel, the net wage and the employer's cost.
-#include "calc/WageMath.h"
+#include "calc/WagePanels.h"
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
@@ -12,37 +12,31 @@ void TKalkulajda::ZobrazVysledky()
     PSocialni.setText(IntToStr(SocZam));
     PZdravotni.setText(IntToStr(ZdrZam));
     PDanN.setText(TextDanN);
-    DanBonus.setText(CHckBNezdV.ticked() ? NumText(Bonus) : "0");
+    DanBonus.setText(bonusShown(*this, Bonus));
     POdpd.setText(NumText(ZvyhDeti));
-    switch (taxRoute(*this, Podepsal, CheckBxDpp.ticked(), Hruba)) {
-    case Route::Signed: PZakladDane.setText(NumText(ZakladZobr)); break;
-    case Route::Withholding:
-        PDan15.setText(NumText(DanSrazkova));
-        PZakladDane.setText(IntToStr(ZakladSraz));
-        break;
-    case Route::Advance:
-        PDan20p.setText(NumText(static_cast<Extended>(advanceTax(DanZakl, DanVyssi))));
-        PZakladDane.setText(NumText(ZakladZobr));
-        break;
-    }
     // The bonus is paid only on a signed declaration with a child claimed; a value left from an
     // earlier signed calculation must not be shown or added.
     if (!CHckBNezdV.ticked() || !Podepsal) Bonus = 0;
+    TextCista = "0";
+    WagePanelTexts shown = wagePanelTexts(*this);
+    switch (wageRoute(*this)) {
+    case Route::Signed: break;
+    case Route::Withholding: PDan15.setText(shown.PDan15); break;
+    case Route::Advance: PDan20p.setText(shown.PDan20p); break;
+    }
+    PZakladDane.setText(shown.PZakladDane);
 
     // The net wage subtracts exactly the whole-crown taxes the panels show.
     std::int64_t taxes =
         static_cast<std::int64_t>(StrToInt(TextDanN)) + StrToInt(PDan20p.text()) + StrToInt(PDan15.text());
-    std::int64_t net = static_cast<std::int64_t>(Hruba) - taxes - SocZam - ZdrZam;
-    TextCista = IntToStr(net);
-    EdCista.setText(TextCista);
-    Extended withBonus = static_cast<Extended>(Hruba) - taxes + Bonus - SocZam - ZdrZam;
-    CprBezBon.setText(NumText(withBonus));
-
-    // Summed in 64 bits: the employer's cost of the largest wages exceeds the 32-bit range.
-    EdNaklZam.setText(IntToStr(static_cast<std::int64_t>(Hruba) + ZdrFir + SocFir));
-    SPF.setText(NumText(SocFir));
-    ZPF.setText(NumText(ZdrFir));
-    PojSum.setText(NumText(static_cast<std::int64_t>(ZdrFir) + SocFir));
+    TextCista = IntToStr(static_cast<std::int64_t>(Hruba) - taxes - SocZam - ZdrZam);
+    shown = wagePanelTexts(*this);
+    EdCista.setText(shown.EdCista);
+    CprBezBon.setText(shown.CprBezBon);
+    EdNaklZam.setText(shown.EdNaklZam);
+    SPF.setText(shown.SPF);
+    ZPF.setText(shown.ZPF);
+    PojSum.setText(shown.PojSum);
     ++wageResultsWritten_;
 }
 

@@ -38,7 +38,7 @@ void TKalkulajda::HledejHrubou()
     std::optional<std::int32_t> gross = findGross(*this, o, T, {static_cast<std::int64_t>(G) + step, step, last});
     tryGross(*this, gross.value_or(2147483647));
     if (!gross)
-        platform().message(ApplicationTitle,
+        platform().message(applicationTitle(),
                            "Čistou mzdu " + IntToStr(T) +
                                " Kč nedává žádná hrubá mzda do 2147483647 Kč, proto je zobrazen výpočet "
                                "pro tuto nejvyšší hrubou mzdu.",

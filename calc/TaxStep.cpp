@@ -13,11 +13,11 @@ void TKalkulajda::SpoctiDan()
     ZakladZobr = ZakladZaokr;
     try {
         if (!Podepsal) return;
-        SignedTax s = signedTax(*this, {ZakladZakl, DanVyssi, ZvyhDeti, SlevyCelkem});
+        const SignedTax s = signedTax(*this, {advanceBaseOf(*this), Hruba, ZvyhDeti, SlevyCelkem});
         Bonus = s.bonus;
         TextDanN = IntToStr(s.tax);
     } catch (const std::exception&) {
-        platform().message(ApplicationTitle, "Jo, je to vyjímka ....", false);
+        platform().message(applicationTitle(), "Jo, je to vyjímka ....", false);
     }
 }
 

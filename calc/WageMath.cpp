@@ -1,10 +1,48 @@
 #include "calc/WageMath.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace platomer {
 
-std::int64_t healthTotal(const TaxYear& y, std::int32_t hruba)
+namespace {
+
+// A rate of the year in whole thousandths: every rate of the law is one (7,1 % is 71).
+std::int64_t thousandths(double rate) { return std::llround(static_cast<Extended>(rate) * 1000); }
+
+// Quotients rounded towards minus and plus infinity, for either sign of the dividend.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0); }
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); }
+
+// An amount of whole crowns, or of hundredths where a base below 100 crowns keeps its fraction.
+std::int64_t hundredths(Extended amount) { return std::llround(amount * 100); }
+
+}  // namespace
+
+std::int64_t rateRoundedUp(const TaxYear& y, Extended amount, double rate)
 {
-    return RoundUp(static_cast<Extended>(hruba) * y.SazbaZdr);
+    if (y.Zaokrouhleni == Rounding::WithinThousandth) return RoundUp(amount * rate);
+    return ceilDiv(hundredths(amount) * thousandths(rate), 100000);
+}
+
+std::int64_t rateRoundedDown(const TaxYear& y, Extended amount, double rate)
+{
+    if (y.Zaokrouhleni == Rounding::WithinThousandth) return RoundDown(amount * rate);
+    return floorDiv(hundredths(amount) * thousandths(rate), 100000);
+}
+
+std::int64_t healthTotal(const TaxYear& y, std::int32_t hruba) { return rateRoundedUp(y, hruba, y.SazbaZdr); }
+
+std::int64_t healthEmployeeShare(const TaxYear& y, std::int64_t total)
+{
+    if (y.DeleniZdr == HealthSplit::EmployerTwice) return Round(static_cast<Extended>(total) / 3);
+    return ceilDiv(total, 3);
+}
+
+std::int64_t healthEmployerShare(const TaxYear& y, std::int64_t total, std::int64_t employee)
+{
+    // The window's employer pays twice the employee's share, not the rest of the total.
+    return y.DeleniZdr == HealthSplit::EmployerTwice ? 2 * employee : total - employee;
 }
 
 Extended basicTax(const TaxYear& y, double zakladZakl)
@@ -16,14 +54,13 @@ Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool heal
 {
     Insurance i;
     if (social) {
-        i.SocZam = Low32(RoundUp(static_cast<Extended>(hruba) * y.SazbaSocZam));
-        i.SocFir = Low32(RoundUp(static_cast<Extended>(hruba) * y.SazbaSocFir));
+        i.SocZam = Low32(rateRoundedUp(y, hruba, y.SazbaSocZam));
+        i.SocFir = Low32(rateRoundedUp(y, hruba, y.SazbaSocFir));
     }
     if (health) {
         const std::int64_t total = healthTotal(y, hruba);
-        // The employer's share is twice the employee's, not the rest of the total.
-        i.ZdrZam = Low32(Round(static_cast<Extended>(total) / 3));
-        i.ZdrFir = Low32(2 * static_cast<std::int64_t>(i.ZdrZam));
+        i.ZdrZam = Low32(healthEmployeeShare(y, total));
+        i.ZdrFir = Low32(healthEmployerShare(y, total, i.ZdrZam));
     }
     return i;
 }
@@ -47,30 +84,83 @@ AdvanceBase advanceBase(const TaxYear& y, std::int32_t hruba)
     return b;
 }
 
+AdvanceBase advanceBaseOf(const WageState& w)
+{
+    return {w.ZakladZaokr, w.ZakladVyssi, w.ZakladZakl, w.DanVyssi, w.DanZakl};
+}
+
 double withholdingTax(const TaxYear& y, std::int32_t zakladSraz)
 {
-    return static_cast<double>(RoundDown(static_cast<Extended>(zakladSraz) * y.SazbaSraz));
+    return static_cast<double>(rateRoundedDown(y, zakladSraz, y.SazbaSraz));
 }
+
+std::int64_t advanceTax(const TaxYear& y, const AdvanceBase& b)
+{
+    if (y.Zaokrouhleni == Rounding::WithinThousandth) return RoundUp(static_cast<Extended>(b.DanZakl) + b.DanVyssi);
+    // Both parts in hundred-thousandths of a crown, added and rounded up once.
+    return ceilDiv(hundredths(b.ZakladZakl) * thousandths(y.SazbaZal) +
+                       hundredths(b.ZakladVyssi) * thousandths(y.SazbaVyssi),
+                   100000);
+}
+
+bool bonusPaidAt(const TaxYear& y, std::int32_t hruba) { return y.MinHrubaBonus <= 0 || hruba >= y.MinHrubaBonus; }
+
+namespace {
+
+// The unused advantage as the bonus paid: from MinBonus upwards, never above MaxBonus.
+void payBonus(const TaxYear& y, std::int32_t hruba, SignedTax& s)
+{
+    s.bonus = static_cast<double>(s.nevyuziteZvyh);
+    if (!(s.bonus >= y.MinBonus)) {
+        s.bonus = 0;
+        s.bonusUnderMinimum = true;
+    } else if (!bonusPaidAt(y, hruba)) {
+        s.bonus = 0;
+        s.bonusUnderGross = true;
+    }
+    if (s.bonus > y.MaxBonus) s.bonus = y.MaxBonus;
+}
+
+// The window's rule: the credits come off the 15 % part, the 23 % part is added afterwards.
+SignedTax creditsOffBasicPart(const TaxYear& y, const SignedTaxInput& in)
+{
+    SignedTax s;
+    s.predSlevami = basicTax(y, in.base.ZakladZakl);
+    s.poSlevach = s.predSlevami > 0 ? s.predSlevami - in.zvyhDeti - in.slevyCelkem : 0;
+    s.nevyuziteZvyh =
+        s.predSlevami - in.slevyCelkem > 0 ? in.zvyhDeti - (s.predSlevami - in.slevyCelkem) : in.zvyhDeti;
+    Extended dan = 0;
+    if (s.poSlevach >= 0)
+        dan = s.poSlevach;
+    else
+        // Personal credits are never paid out; only the unused child advantage is.
+        payBonus(y, in.hruba, s);
+    s.tax = RoundUp(dan + in.base.DanVyssi);
+    return s;
+}
+
+// The law's rule: both parts rounded up once, the personal credits off that tax (never below
+// nothing), then the child advantage; what is left of the advantage is the bonus.
+SignedTax creditsOffWholeTax(const TaxYear& y, const SignedTaxInput& in)
+{
+    SignedTax s;
+    s.predSlevami = static_cast<Extended>(advanceTax(y, in.base));
+    const Extended poOsobnich = std::max<Extended>(0, s.predSlevami - in.slevyCelkem);
+    s.poSlevach = poOsobnich - in.zvyhDeti;
+    if (s.poSlevach >= 0) {
+        s.tax = static_cast<std::int64_t>(s.poSlevach);
+    } else {
+        s.nevyuziteZvyh = -s.poSlevach;
+        payBonus(y, in.hruba, s);
+    }
+    return s;
+}
+
+}  // namespace
 
 SignedTax signedTax(const TaxYear& y, const SignedTaxInput& in)
 {
-    const double zakladZakl = in.zakladZakl, danVyssi = in.danVyssi;
-    const std::int32_t zvyhDeti = in.zvyhDeti, slevyCelkem = in.slevyCelkem;
-    Extended zakladni = basicTax(y, zakladZakl);
-    Extended poSlevach = zakladni > 0 ? zakladni - zvyhDeti - slevyCelkem : 0;
-    Extended kandidat = zakladni - slevyCelkem > 0 ? zvyhDeti - (zakladni - slevyCelkem) : zvyhDeti;
-    SignedTax s;
-    Extended dan = 0;
-    if (poSlevach >= 0) {
-        dan = poSlevach;
-    } else {
-        // Personal credits are never paid out; only the unused child advantage is.
-        s.bonus = static_cast<double>(kandidat);
-        if (!(s.bonus >= y.MinBonus)) s.bonus = 0;
-        if (s.bonus > y.MaxBonus) s.bonus = y.MaxBonus;
-    }
-    s.tax = RoundUp(dan + danVyssi);
-    return s;
+    return y.SlevyZ == CreditsAgainst::BasicPart ? creditsOffBasicPart(y, in) : creditsOffWholeTax(y, in);
 }
 
 Route taxRoute(const TaxYear& y, bool podepsal, bool dpp, std::int32_t hruba)
@@ -87,27 +177,19 @@ bool agreementFreesInsurance(const TaxYear& y, bool dpp, std::int32_t hruba)
 
 bool smallScaleFreesInsurance(const TaxYear& y, bool podepsal, std::int32_t hruba)
 {
-    return !podepsal && withinLimit(hruba, y.LimitMr);
+    return !podepsal && withinLimit(hruba, y.LimitMrPojisteni);
 }
-
-std::int64_t advanceTax(double danZakl, double danVyssi) { return RoundUp(static_cast<Extended>(danZakl) + danVyssi); }
 
 std::int64_t netWage(const TaxYear& y, const WageOptions& o, std::int32_t hruba)
 {
     Insurance i = insurance(y, hruba, o.social, o.health);
     std::int64_t tax = 0;
     switch (taxRoute(y, o.podepsal, o.dpp, hruba)) {
-    case Route::Signed: {
-        AdvanceBase b = advanceBase(y, hruba);
-        tax = signedTax(y, {b.ZakladZakl, b.DanVyssi, o.zvyhDeti, o.slevyCelkem}).tax;
+    case Route::Signed:
+        tax = signedTax(y, {advanceBase(y, hruba), hruba, o.zvyhDeti, o.slevyCelkem}).tax;
         break;
-    }
     case Route::Withholding: tax = static_cast<std::int64_t>(withholdingTax(y, hruba)); break;
-    case Route::Advance: {
-        AdvanceBase b = advanceBase(y, hruba);
-        tax = advanceTax(b.DanZakl, b.DanVyssi);
-        break;
-    }
+    case Route::Advance: tax = advanceTax(y, advanceBase(y, hruba)); break;
     }
     return static_cast<std::int64_t>(hruba) - tax - i.SocZam - i.ZdrZam;
 }

@@ -1,13 +1,20 @@
 #pragma once
-// The arithmetic of the gross-to-net steps as pure functions, so that the steps on the window
-// and the net-to-gross search compute every figure the same way.
+// The arithmetic of the gross-to-net steps as pure functions of the year's rules, so that the
+// steps on the window, the net-to-gross search and the explanations compute every figure the
+// same way: each rule has its home here and nowhere else.
 
 #include <cstdint>
 
 #include "model/Rounding.h"
 #include "model/TaxYear.h"
+#include "model/WageState.h"
 
 namespace platomer {
+
+// An amount times one of the year's rates, rounded up or down to whole crowns by the year's
+// rounding.
+std::int64_t rateRoundedUp(const TaxYear& y, Extended amount, double rate);
+std::int64_t rateRoundedDown(const TaxYear& y, Extended amount, double rate);
 
 struct Insurance {
     std::int32_t SocZam = 0, SocFir = 0, ZdrZam = 0, ZdrFir = 0;
@@ -15,9 +22,14 @@ struct Insurance {
 
 // The health insurance of a gross before it is split: the rate of the gross, rounded up.
 std::int64_t healthTotal(const TaxYear& y, std::int32_t hruba);
+// The employee's part of the health insurance total: a third, to the nearest crown or rounded
+// up as the year splits it.
+std::int64_t healthEmployeeShare(const TaxYear& y, std::int64_t total);
+// The employer's part: twice the employee's, or the rest of the total.
+std::int64_t healthEmployerShare(const TaxYear& y, std::int64_t total, std::int64_t employee);
 
-// Social insurance rounded up for each side on its own; health insurance rounded up in total,
-// the employee paying the nearest crown to a third and the employer twice that.
+// Social insurance rounded up for each side on its own; health insurance rounded up in total and
+// split by the year's rule.
 Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool health);
 
 // The base of the tax advance: up to the next whole hundred above 100 crowns, else the
@@ -30,24 +42,44 @@ struct AdvanceBase {
 // The base split at the higher-rate threshold, with the unrounded tax at each rate.
 AdvanceBase advanceBase(const TaxYear& y, std::int32_t hruba);
 
+// The base as the calculation state keeps it.
+AdvanceBase advanceBaseOf(const WageState& w);
+
 // The withholding tax on the gross itself, rounded down.
 double withholdingTax(const TaxYear& y, std::int32_t zakladSraz);
 
-struct SignedTax {
-    std::int64_t tax = 0;  // tax after credits plus the higher-rate tax, rounded up
-    double bonus = 0;
-};
-// With a signed declaration: credits and child advantage against the basic 15 %, the unused
-// child advantage paid as a bonus from MinBonus upwards.
+// The unsigned advance: both rates, no credits, rounded up once.
+std::int64_t advanceTax(const TaxYear& y, const AdvanceBase& b);
+
 // The declaration's basic tax: the whole percentage of the base up to the higher rate's
 // threshold, with its fraction kept; nothing for a base that is not above zero.
 Extended basicTax(const TaxYear& y, double zakladZakl);
 
 struct SignedTaxInput {
-    double zakladZakl, danVyssi;  // the base up to the higher rate's threshold, the higher-rate tax
-    std::int32_t zvyhDeti, slevyCelkem;
+    AdvanceBase base;
+    std::int32_t hruba = 0;  // the gross, for the bonus condition
+    std::int32_t zvyhDeti = 0, slevyCelkem = 0;
 };
+
+// The tax of a signed declaration with every figure on the way to it.
+struct SignedTax {
+    // The tax the credits come off: the basic part alone, or both parts rounded up once.
+    Extended predSlevami = 0;
+    // After the personal credits and the child advantage (below zero when the advantage exceeds
+    // what the credits left), or nothing for a tax that was not above zero.
+    Extended poSlevach = 0;
+    Extended nevyuziteZvyh = 0;  // the child advantage left unused: the bonus before its conditions
+    std::int64_t tax = 0;        // the tax after credits, plus the higher-rate tax where it is apart
+    double bonus = 0;
+    bool bonusUnderMinimum = false;  // left unpaid: the unused advantage is below MinBonus
+    bool bonusUnderGross = false;    // left unpaid: the gross is below the year's MinHrubaBonus
+};
+// Credits and child advantage against the tax, the unused child advantage paid as a bonus from
+// MinBonus upwards and, where the year asks it, only from a gross of MinHrubaBonus.
 SignedTax signedTax(const TaxYear& y, const SignedTaxInput& in);
+
+// Whether a gross is high enough for a bonus to be paid.
+bool bonusPaidAt(const TaxYear& y, std::int32_t hruba);
 
 enum class Route { Signed, Withholding, Advance };
 // Which tax the employee pays; the limits of small-scale work and of the agreement are inclusive.
@@ -57,9 +89,6 @@ Route taxRoute(const TaxYear& y, bool podepsal, bool dpp, std::int32_t hruba);
 bool agreementFreesInsurance(const TaxYear& y, bool dpp, std::int32_t hruba);
 // In small-scale work without a declaration no insurance is paid.
 bool smallScaleFreesInsurance(const TaxYear& y, bool podepsal, std::int32_t hruba);
-
-// The unsigned advance: both rates, no credits, rounded up.
-std::int64_t advanceTax(double danZakl, double danVyssi);
 
 // What the net wage depends on besides the gross.
 struct WageOptions {

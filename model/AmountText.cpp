@@ -1,5 +1,6 @@
 #include "model/AmountText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -91,6 +92,15 @@ std::int32_t StrToInt(std::string_view text)
 std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue)
 {
     return TryStrToInt(text).value_or(defaultValue);
+}
+
+std::optional<std::int64_t> wholeNumber(std::string_view text)
+{
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    auto [last, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || last != end || text.empty()) return std::nullopt;
+    return value;
 }
 
 }  // namespace platomer

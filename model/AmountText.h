@@ -32,4 +32,8 @@ std::int32_t StrToInt(std::string_view text);
 // Lenient parse: the default for any text the strict parse cannot read.
 std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue);
 
+// A whole number as the calculation writes it (digits with an optional "-"), in 64 bits;
+// nothing for any other text.
+std::optional<std::int64_t> wholeNumber(std::string_view text);
+
 }  // namespace platomer

@@ -32,6 +32,13 @@ void Control::setEnabled(bool enabled)
     form_->notify(*this);
 }
 
+void Control::setHint(const std::string& hint)
+{
+    if (hint_ == hint) return;
+    hint_ = hint;
+    form_->notify(*this);
+}
+
 void Control::setColour(Colour colour)
 {
     if (colour_ == colour) return;

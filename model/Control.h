@@ -36,6 +36,8 @@ public:
     bool enabled() const { return enabled_; }
     bool visible() const { return visible_; }
     Colour colour() const { return colour_; }
+    // Why the control is as it is, where the rules of the year say so; shown as its tooltip.
+    const std::string& hint() const { return hint_; }
     bool focused() const;
 
     // Writes follow the event rules: an entry's change event only when the text differs,
@@ -44,6 +46,7 @@ public:
     void setTicked(bool ticked);
     void setEnabled(bool enabled);
     void setColour(Colour colour);
+    void setHint(const std::string& hint);
     void setFocus();
 
     // The children of a frame: its labels first, then the others, each in creation order.
@@ -79,6 +82,7 @@ private:
     bool enabled_ = true;
     bool visible_;
     Colour colour_;
+    std::string hint_;
 };
 
 }  // namespace platomer

@@ -17,10 +17,10 @@
 #include "model/Rounding.h"
 #include "model/TaxYear.h"
 #include "model/WageState.h"
+#include "model/Years.h"
 
 namespace platomer {
 
-inline constexpr const char* ApplicationTitle = "Platomer 2023";
 
 // The state is grouped as the rules group it: the year's parameters, the wage calculation and
 // the garnishment. The handlers use the fields by their own names; others read them whole.
@@ -40,6 +40,13 @@ public:
 
     // The year's parameters and their panels.
     void NastavParametry();
+    // Chooses the rules of another year and recalculates both pages by them; before the window
+    // is activated it only sets the year it starts with. An unknown year or the year already
+    // chosen does nothing. Returns whether the year changed.
+    bool ZvolRok(int rok);
+    const YearRow& rok() const { return *rok_; }
+    // "Platomer 2023": the program's name with the chosen year, the caption of every message.
+    std::string applicationTitle() const;
 
     // Gross to net.
     void SpoctiTo(Control& Sender);
@@ -100,6 +107,12 @@ public:
 
 private:
     bool anyChildTicked() const;
+    // Under an agreement the insurance boxes follow the agreement's limit; returns whether
+    // either box changed (and so recalculated).
+    bool insuranceByAgreement();
+    // The student's credit box, locked in a year without the credit.
+    void studentCreditByYear();
+    const YearRow* rok_ = &defaultYear();
     // The click, change and exit handlers of each control, in the slots of their events.
     static std::size_t slot(Event event);
     std::vector<std::array<Handler, 3>> bound_;

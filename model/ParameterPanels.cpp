@@ -1,4 +1,4 @@
-// The year's parameters set at activation, and the panels that show them on the wage page
+// The chosen year's parameters and texts set at activation and at the choice of a year, and the panels that show them on the wage page
 // (annual credits) and on the garnishment page (the subsistence figures).
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
@@ -14,7 +14,10 @@ std::string annual(std::int32_t monthly) { return IntToStr(std::int64_t{monthly}
 
 void TKalkulajda::NastavParametry()
 {
-    static_cast<TaxYear&>(*this) = taxYear2023();
+    static_cast<TaxYear&>(*this) = rok_->rules();
+    control("LabelRok").setText(std::to_string(Rok));
+    control("Label17").setText("od 1.1." + std::to_string(Rok));
+    control("Label4").setText(NazevBydleni);
     pZivMinJ.setText(IntToStr(ZivMin));
     pNormBydlo.setText(IntToStr(NormBydlo));
     pNezdM.setText(annual(SlevaPopl));
@@ -30,6 +33,7 @@ void TKalkulajda::NastavParametry()
     pDite3ztp.setText(annual(childAdvantage(3, true)));
     p2SazDanod.setText(IntToStr(HraniceVyssi));
     pMr.setText(NumText(LimitMr));
+    studentCreditByYear();
 }
 
 }  // namespace platomer

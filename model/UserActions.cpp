@@ -22,7 +22,7 @@ void UserActions::dispatch(Action action)
     try {
         action();
     } catch (const std::exception& e) {
-        form_.platform().message(ApplicationTitle, errorText(e.what()), true);
+        form_.platform().message(form_.applicationTitle(), errorText(e.what()), true);
     }
 }
 
@@ -174,8 +174,9 @@ void UserActions::editKey(Control& f, Key key)
 void UserActions::paste(const std::string& text)
 {
     Control& f = form_.focused();
-    // The menu's "Vložit" is disabled for an empty clipboard.
-    if (!f.isEntry() || text.empty()) return;
+    // The text goes through the clipboard, whose text conversion drops a byte order mark at its
+    // start, so a mark alone leaves the clipboard empty; the menu's "Vložit" is then disabled.
+    if (!f.isEntry() || text.empty() || text == "\xEF\xBB\xBF") return;
     dispatch([&] { pasteText(form_, f, text); });
 }
 

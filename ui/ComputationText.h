@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/Explanation.h"
+#include "explain/Explanation.h"
 
 namespace platomer {
 

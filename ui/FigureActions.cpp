@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <memory>
 
-#include "calc/Explanation.h"
+#include "explain/Explanation.h"
 #include "ui/ComputationWindow.h"
 #include "ui/FigureTooltips.h"
 #include "ui/ModelMirror.h"
@@ -80,7 +80,7 @@ void FigureActions::print()
     // Opened without a loop of its own; the printer lives as long as the dialog's connection.
     connect(dialog, &QDialog::accepted, this, [this, printer] {
         if (!paintReportPage(form_, *printer, QDate::currentDate()))
-            form_.platform().message(ApplicationTitle, "Výpočet se nepodařilo vytisknout.", true);
+            form_.platform().message(form_.applicationTitle(), "Výpočet se nepodařilo vytisknout.", true);
     });
     dialog->open();
 }

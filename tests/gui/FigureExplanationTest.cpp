@@ -11,7 +11,7 @@
 #include <QToolTip>
 
 #include "WindowFixture.h"
-#include "calc/Explanation.h"
+#include "explain/Explanation.h"
 #include "ui/ComputationText.h"
 #include "ui/ComputationWindow.h"
 #include "ui/CzechTranslations.h"

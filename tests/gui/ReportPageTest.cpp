@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "WindowFixture.h"
-#include "calc/Explanation.h"
+#include "explain/Explanation.h"
 #include "ui/ComputationText.h"
 #include "ui/ReportPage.h"
 

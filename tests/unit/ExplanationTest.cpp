@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Explanation.h"
+#include "explain/Explanation.h"
 #include "model/AmountText.h"
 #include "model/UserActions.h"
 #include "tests/unit/RecordingForm.h"

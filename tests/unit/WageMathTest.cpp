@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calc/WageMath.h"
-#include "model/TaxYear.h"
+#include "model/Years.h"
 
 namespace platomer {
 
@@ -85,9 +85,10 @@ TEST(HigherRateSplit, TaxesAreKeptWithTheirFractions)
 
 TEST(HigherRateSplit, UnsignedAdvanceRoundsTheSumOfBothRatesUp)
 {
-    EXPECT_EQ(advanceTax(24194.4, 8901.92), 33097);
-    EXPECT_EQ(advanceTax(24194.4, 0.92), 24196);
-    EXPECT_EQ(advanceTax(24180, 0), 24180);
+    // The base's parts with their unrounded tax: 161 296 at 15 % and 38 704 or 4 at 23 %.
+    EXPECT_EQ(advanceTax(year(), {200000, 38704, 161296, 8901.92, 24194.4}), 33097);
+    EXPECT_EQ(advanceTax(year(), {161300, 4, 161296, 0.92, 24194.4}), 24196);
+    EXPECT_EQ(advanceTax(year(), {161200, 0, 161200, 0, 24180}), 24180);
 }
 
 // ---- Insurance ----
@@ -137,8 +138,8 @@ TEST(LargeWage, BaseAndHigherRateAreNotWrapped)
     EXPECT_DOUBLE_EQ(b.ZakladVyssi, 2147322404.0);
     EXPECT_DOUBLE_EQ(b.DanVyssi, 493884152.92);
     EXPECT_DOUBLE_EQ(b.ZakladZakl, 161296);
-    EXPECT_EQ(signedTax(year(), {b.ZakladZakl, b.DanVyssi, 0, Taxpayer}).tax, 493905778);
-    EXPECT_EQ(advanceTax(b.DanZakl, b.DanVyssi), 493908348);
+    EXPECT_EQ(signedTax(year(), {b, 2147483647, 0, Taxpayer}).tax, 493905778);
+    EXPECT_EQ(advanceTax(year(), b), 493908348);
 }
 
 TEST(LargeWage, NetWageOfTheLargestGrossStaysPositive)

@@ -1,6 +1,6 @@
 #include "tools/replay/ModelSurface.h"
 
-#include "calc/Explanation.h"
+#include "explain/Explanation.h"
 #include "ui/ComputationText.h"
 
 namespace platomer {

@@ -356,7 +356,7 @@ int runWindow(int argc, char** argv, std::istream& script, char separator, const
     }
     qtMessages = qInstallMessageHandler(quietOffscreen);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+    QApplication::setApplicationName(QString::fromStdString(applicationTitle(defaultYear().rok)));
     WindowPlatform platform(std::cout, separator);
     TKalkulajda form(platform);
     BuiltWindow built = buildWindow(form);

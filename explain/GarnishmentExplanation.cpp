@@ -6,12 +6,19 @@
 #include <utility>
 #include <vector>
 
-#include "calc/ExplanationBuilder.h"
+#include "explain/ExplanationBuilder.h"
+#include "calc/GarnishmentMath.h"
 #include "model/AmountText.h"
+#include "model/Years.h"
 
 namespace platomer::explaining {
 
 namespace {
+
+// What the program leaves out of every deduction.
+constexpr const char* PayersFee =
+    "Paušální náhradu nákladů plátce mzdy (50 Kč měsíčně), která se hradí ze sražené částky, program "
+    "nepočítá.";
 
 class GarnishmentPage {
 public:
@@ -44,34 +51,49 @@ private:
     Operand protectedOperand() const { return crowns("NezabCastka", "nezabavitelná částka", g_.NezabCastka); }
     Operand limit() const { return crowns("HraniceSrazek", "hranice, nad níž se sráží vše", y_.HraniceSrazek); }
 
+    // The debtor's share in words: "Dvě třetiny", "85 %".
+    std::string shareWords() const;
+    // The same deduction by the law's own rules of the year, where the window's rules differ.
+    void addLawFigure(ExplanationLine& line, double windowFigure, double GarnishmentState::*figure) const;
+
     const TKalkulajda& k_;
     const TaxYear& y_;
     const GarnishmentState& g_;
     bool computed_ = false;
     bool fresh_ = false;
-    // The net wage of the last calculation: the state keeps only the rest above the
-    // non-seizable amount, and the amount itself.
-    Extended net_ = 0;
-    Extended debtor_ = 0;  // two thirds of the subsistence minimum and the housing cost
-    std::optional<std::int32_t> persons_;
+    Extended net_ = 0;  // the net wage of the last calculation
+    // The page by the law's own rules of the year where the window's rules differ, else none.
+    std::optional<GarnishmentState> law_;
 };
 
 GarnishmentPage::GarnishmentPage(const TKalkulajda& k) : k_(k), y_(k.year()), g_(k.garnishment())
 {
     computed_ = y_.ZakladNezab != 0 && !k.pNezabKc.text().empty();
-    net_ = static_cast<Extended>(g_.ZbytekCiste) + g_.NezabCastka;
-    debtor_ = static_cast<Extended>(y_.ZakladNezab) / 3 * y_.TretinyNezab;
+    net_ = g_.Cista;
     const std::optional<std::int32_t> typed = TryStrToInt(k.EdExekCm.text());
     fresh_ = typed && static_cast<Extended>(*typed) == net_;
-    persons_ = TryStrToInt(k.EdDeti.text());
+    if (k.rok().law != nullptr) law_ = garnishment(k.rok().law(), g_.Cista, g_.PocetOsob, g_.Ponizeni);
+}
+
+std::string GarnishmentPage::shareWords() const
+{
+    if (y_.PodilNezabCitatel == 2 && y_.PodilNezabJmenovatel == 3) return "Dvě třetiny";
+    return czechRate(static_cast<double>(y_.PodilNezabCitatel) / y_.PodilNezabJmenovatel);
+}
+
+void GarnishmentPage::addLawFigure(ExplanationLine& line, double windowFigure,
+                                   double GarnishmentState::*figure) const
+{
+    if (!law_ || (*law_).*figure == windowFigure) return;
+    addNote(line, "Podle zákona: " + czechCrowns((*law_).*figure) +
+                      " (zbytek se před dělením zaokrouhluje dolů na částku dělitelnou třemi).");
 }
 
 std::vector<ExplanationLine> GarnishmentPage::lines() const
 {
     const TKalkulajda& k = k_;
-    const Extended n = net_;
     auto text = [&](Extended value) { return k.NumText(value); };
-    const std::string afterPred = text(n > g_.MzdaPoPred ? g_.MzdaPoPred : n);
+    const std::string afterPred = text(afterPriorityShown(g_));
     return {
         netInput(),
         personsInput(),
@@ -83,7 +105,7 @@ std::vector<ExplanationLine> GarnishmentPage::lines() const
         figure(k.pBezSPrednost, text(g_.SrazPrednost), &GarnishmentPage::priority),
         figure(k.pBezSNepr, text(g_.SrazNepr), &GarnishmentPage::nonPriority),
         figure(k.pMzdaBezP, afterPred, &GarnishmentPage::afterPriority),
-        figure(k.pMzdaBezN, text(n > g_.MzdaPoNepr ? g_.MzdaPoNepr : n), &GarnishmentPage::afterNonPriority),
+        figure(k.pMzdaBezN, text(afterNonPriorityShown(g_)), &GarnishmentPage::afterNonPriority),
         figure(k.pSoubehPred, text(g_.SrazNepr), &GarnishmentPage::concurrentPriority),
         figure(k.pSoubehNepr, text(g_.DruhaTretina), &GarnishmentPage::concurrentNonPriority),
         figure(k.pMzdaSoub, afterPred, &GarnishmentPage::afterConcurrence),
@@ -154,10 +176,9 @@ ExplanationLine GarnishmentPage::parameter(const Control& c, std::int32_t value)
     if (y_.ZakladNezab == 0 || line.shown != IntToStr(value))
         return notComputed(c, "Parametry roku ještě nejsou načteny.");
     line.result = czechCrowns(value);
-    line.operands = {crowns("Dluznik", "nezabavitelná částka dlužníka", debtor_, true)};
-    addNote(line,
-            "Dvě třetiny součtu životního minima a normativního nákladu na bydlení, {Dluznik}, jsou "
-            "nezabavitelná částka dlužníka.");
+    line.operands = {crowns("Dluznik", "nezabavitelná částka dlužníka", debtorShare(y_), true)};
+    addNote(line, shareWords() + " součtu životního minima a " + y_.BydleniVeVete +
+                      ", {Dluznik}, jsou nezabavitelná částka dlužníka.");
     return line;
 }
 
@@ -168,22 +189,13 @@ ExplanationLine GarnishmentPage::protectedAmount(ExplanationLine line) const
     line.result = czechCrowns(g_.NezabCastka);
     line.operands.push_back(crowns("ZivMin", "životní minimum jednotlivce", y_.ZivMin));
     line.operands.push_back(crowns("NormBydlo", "normativní náklad na bydlení", y_.NormBydlo));
-    line.operands.push_back(crowns("Dluznik", "nezabavitelná částka dlužníka", debtor_, true));
-    if (!persons_) {
-        addNote(line, "Počet vyživovaných osob tohoto výpočtu se z polí odvodit nedá.");
-        return line;
-    }
-    // The persons and the reduction are those of the fields; the sum before the reduction is
-    // rounded up as the calculation rounds it.
-    const std::int32_t p = *persons_;
-    const std::int64_t sum = RoundUp(debtor_ + static_cast<Extended>(p) * y_.NezabOsoba);
-    const std::int64_t reduced = sum - g_.Ponizeni;
-    const bool floored = reduced < 0 && g_.NezabCastka == 0;
-    if (static_cast<Extended>(reduced) != g_.NezabCastka && !floored) {
-        addNote(line, "Počet osob a ponížení tohoto výpočtu se z polí odvodit nedají.");
-        return line;
-    }
-    line.rule = "Dvě třetiny součtu životního minima {ZivMin} a nákladu na bydlení {NormBydlo}";
+    line.operands.push_back(crowns("Dluznik", "nezabavitelná částka dlužníka", g_.Dluznik, true));
+    const std::int32_t p = g_.PocetOsob;
+    const std::int64_t sum = g_.Chraneno;
+    const bool floored = sum - g_.Ponizeni < 0;
+    std::string housing = y_.BydleniVeVete;
+    if (housing.starts_with("normativního ")) housing.erase(0, std::string_view("normativního ").size());
+    line.rule = shareWords() + " součtu životního minima {ZivMin} a " + housing + " {NormBydlo}";
     if (p != 0 || g_.Ponizeni != 0) line.rule += ", tj. {Dluznik}";
     if (p != 0) {
         line.operands.push_back(count("PocetOsob", "počet vyživovaných osob", p));
@@ -222,6 +234,19 @@ void GarnishmentPage::addThirds(ExplanationLine& line) const
     line.operands.push_back(crowns("SrazBezOmez", "část zbytku nad hranicí", g_.SrazBezOmez));
     if (g_.ZbytekCiste < 0) {
         addNote(line, "Čistá mzda {N} je nižší než nezabavitelná částka {NezabCastka}, srážet se nedá nic.");
+    } else if (y_.Tretiny == Thirds::DivisibleByThree) {
+        line.operands.push_back(
+            crowns("ZbytekDelitelny", "zbytek do hranice dělitelný třemi", g_.ZbytekDelitelny, true));
+        addNote(line, g_.ZbytekCiste > y_.HraniceSrazek
+                          ? "Zbytek: čistá mzda {N} − nezabavitelná částka {NezabCastka} = {ZbytekCiste}, je nad "
+                            "hranicí {HraniceSrazek}: na třetiny se dělí jen hranice, zaokrouhlená dolů na částku "
+                            "dělitelnou třemi ({ZbytekDelitelny}, třetina {PrvniTretina}), a vše nad hranicí se "
+                            "srazí celé."
+                          : "Zbytek: čistá mzda {N} − nezabavitelná částka {NezabCastka} = {ZbytekCiste} se "
+                            "zaokrouhlí dolů na částku dělitelnou třemi ({ZbytekDelitelny}), třetina je "
+                            "{PrvniTretina}; hranici {HraniceSrazek} nepřevyšuje.");
+        addNote(line, "Okno roku " + std::to_string(defaultYear().rok) +
+                          " zbytek nezaokrouhluje a každou třetinu zaokrouhluje na celé koruny.");
     } else if (g_.ZbytekCiste > y_.HraniceSrazek) {
         addNote(line,
                 "Zbytek: čistá mzda {N} − nezabavitelná částka {NezabCastka} = {ZbytekCiste}, je nad hranicí "
@@ -240,7 +265,8 @@ ExplanationLine GarnishmentPage::aboveLimit(ExplanationLine line) const
     addRest(line);
     if (g_.ZbytekCiste > y_.HraniceSrazek) {
         line.rule = "Zbytek {ZbytekCiste} − hranice {HraniceSrazek}";
-        line.rounding = "na celé koruny, půl koruny k sudému číslu";
+        line.rounding = y_.Tretiny == Thirds::EachRounded ? "na celé koruny, půl koruny k sudému číslu"
+                                                          : "zaokrouhleno nahoru na celé koruny";
         addNote(line,
                 "Zbytek je čistá mzda {N} − nezabavitelná částka {NezabCastka}; co je nad hranicí, se srazí celé.");
     } else {
@@ -258,6 +284,8 @@ ExplanationLine GarnishmentPage::priority(ExplanationLine line) const
     line.result = czechCrowns(g_.SrazPrednost);
     addThirds(line);
     if (g_.ZbytekCiste >= 0) line.rule = "Dvě třetiny {PrvniTretina} + {DruhaTretina} a část nad hranicí {SrazBezOmez}";
+    addLawFigure(line, g_.SrazPrednost, &GarnishmentState::SrazPrednost);
+    addNote(line, PayersFee);
     return line;
 }
 
@@ -266,6 +294,8 @@ ExplanationLine GarnishmentPage::nonPriority(ExplanationLine line) const
     line.result = czechCrowns(g_.SrazNepr);
     addThirds(line);
     if (g_.ZbytekCiste >= 0) line.rule = "Jedna třetina {PrvniTretina} a část nad hranicí {SrazBezOmez}";
+    addLawFigure(line, g_.SrazNepr, &GarnishmentState::SrazNepr);
+    addNote(line, PayersFee);
     return line;
 }
 
@@ -275,6 +305,7 @@ ExplanationLine GarnishmentPage::concurrentPriority(ExplanationLine line) const
     addThirds(line);
     if (g_.ZbytekCiste >= 0) line.rule = "První třetina {PrvniTretina} a část nad hranicí {SrazBezOmez}";
     addNote(line, "Při souběhu bere přednostní pohledávka první třetinu a vše nad hranicí.");
+    addLawFigure(line, g_.SrazNepr, &GarnishmentState::SrazNepr);
     return line;
 }
 
@@ -283,6 +314,7 @@ ExplanationLine GarnishmentPage::concurrentNonPriority(ExplanationLine line) con
     line.result = czechCrowns(g_.DruhaTretina);
     addThirds(line);
     if (g_.ZbytekCiste >= 0) line.rule = "Druhá třetina {DruhaTretina}";
+    addLawFigure(line, g_.DruhaTretina, &GarnishmentState::DruhaTretina);
     addNote(line, "Při souběhu bere nepřednostní pohledávka druhou třetinu; poslední třetina zůstává dlužníkovi.");
     return line;
 }

@@ -1,4 +1,4 @@
-#include "calc/ExplanationBuilder.h"
+#include "explain/ExplanationBuilder.h"
 
 #include <algorithm>
 #include <charconv>
@@ -90,15 +90,6 @@ std::string withoutPadding(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
-}
-
-std::optional<std::int64_t> wholeNumber(std::string_view text)
-{
-    std::int64_t value = 0;
-    const char* end = text.data() + text.size();
-    auto [last, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || last != end || text.empty()) return std::nullopt;
-    return value;
 }
 
 ExplanationLine lineFor(const Control& control, LineKind kind)

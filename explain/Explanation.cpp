@@ -1,8 +1,8 @@
-#include "calc/Explanation.h"
+#include "explain/Explanation.h"
 
 #include <stdexcept>
 
-#include "calc/ExplanationBuilder.h"
+#include "explain/ExplanationBuilder.h"
 
 namespace platomer {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Explanation.h"
+#include "explain/Explanation.h"
 
 namespace platomer::explaining {
 
@@ -37,8 +37,6 @@ std::string labelFor(std::string_view control);
 std::string labelInFrame(const TKalkulajda& form, const Control& control);
 // The text of a control without the blanks that pad an amount field.
 std::string withoutPadding(std::string_view text);
-// A whole number written by the calculation, in 64 bits; nothing for any other text.
-std::optional<std::int64_t> wholeNumber(std::string_view text);
 
 // A line for the control with its label and its text filled in.
 ExplanationLine lineFor(const Control& control, LineKind kind);

@@ -1,0 +1,164 @@
+// The base of the tax, the personal credits, the child advantage and the year's figures on the page.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "explain/WagePage.h"
+#include "model/AmountText.h"
+
+namespace platomer::explaining {
+
+
+std::string WagePage::higherRateNote() const
+{
+    if (w_.ZakladVyssi <= 0 || w_.Hruba > y_.HraniceVyssi) return {};
+    return "Vyšší sazba platí na zaokrouhlený základ, i když hrubá mzda " + czechCrowns(w_.Hruba) + " hranici " +
+           czechCrowns(y_.HraniceVyssi) + " nepřesahuje.";
+}
+
+ExplanationLine WagePage::base(ExplanationLine line) const
+{
+    line.operands = {gross()};
+    if (route_ == Route::Withholding) {
+        line.result = czechCrowns(w_.ZakladSraz);
+        line.rule = "Hrubá mzda {Hruba}";
+        addNote(line, "U srážkové daně je základem sama hrubá mzda, nezaokrouhluje se.");
+        return line;
+    }
+    line.result = czechCrowns(w_.ZakladZobr);
+    if (w_.Hruba > 100) {
+        line.rule = "Hrubá mzda {Hruba} zaokrouhlená nahoru na celé stovky";
+    } else if (w_.Hruba >= 0) {
+        line.rule = "Hrubá mzda {Hruba}";
+        addNote(line, "Základ do 100 Kč se nezaokrouhluje.");
+    } else {
+        addNote(line, "Záporná hrubá mzda {Hruba} se počítá jako základ 0 Kč.");
+    }
+    if (w_.ZakladVyssi > 0) {
+        line.operands.push_back(crowns("HraniceVyssi", "hranice vyšší sazby", y_.HraniceVyssi));
+        line.operands.push_back(crowns("ZakladVyssi", "část základu nad hranicí", w_.ZakladVyssi));
+        line.operands.push_back(rate("SazbaVyssi", "vyšší sazba daně", y_.SazbaVyssi));
+        addNote(line, "Část základu nad {HraniceVyssi}, tedy {ZakladVyssi}, se daní vyšší sazbou {SazbaVyssi}.");
+        addNote(line, higherRateNote());
+    }
+    return line;
+}
+
+ExplanationLine WagePage::credits(ExplanationLine line) const
+{
+    line.result = czechCrowns(w_.SlevyCelkem);
+    struct Credit {
+        const Control& box;
+        const char* name;
+        const char* label;
+        std::int32_t amount;
+    };
+    const Credit all[] = {{k_.CHckBNezdM, "SlevaPopl", "sleva na poplatníka", y_.SlevaPopl},
+                          {k_.CHckBNezdS, "SlevaStud", "sleva na studenta", y_.SlevaStud},
+                          {k_.CHckBNezdI, "SlevaCInv", "sleva na částečnou invaliditu", y_.SlevaCInv},
+                          {k_.CHckBNezdP, "SlevaPInv", "sleva na úplnou invaliditu", y_.SlevaPInv},
+                          {k_.CHckBNezdZTP, "SlevaZtp", "sleva držitele průkazu ZTP-P", y_.SlevaZtp}};
+    std::int64_t sum = 0;
+    for (const Credit& c : all) {
+        if (!c.box.ticked()) continue;
+        line.rule += line.rule.empty() ? capitalised(c.label) : std::string(" + ") + c.label;
+        line.rule += std::string(" {") + c.name + "}";
+        line.operands.push_back(crowns(c.name, c.label, c.amount));
+        sum += c.amount;
+    }
+    if (sum != w_.SlevyCelkem) {
+        line.rule.clear();
+        addNote(line, "Zaškrtnuté slevy neodpovídají poslednímu výpočtu.");
+    }
+    if (line.operands.empty()) addNote(line, "Žádná sleva na dani není zaškrtnutá.");
+    if (!w_.Podepsal) addNote(line, "Bez podepsaného prohlášení se slevy neuplatňují.");
+    if (!line.operands.empty()) addNote(line, "Měsíční částky; roční jsou v rámečku „Roční slevy na dani“.");
+    return line;
+}
+
+ExplanationLine WagePage::children(ExplanationLine line) const
+{
+    line.result = czechCrowns(w_.ZvyhDeti);
+    struct Child {
+        const Control& plain;
+        const Control& ztp;
+        const char* ordinal;
+    };
+    const Child all[] = {{k_.ChckBxDeti1, k_.ChckBxDeti1z, "první"},
+                         {k_.ChckBxDeti2, k_.ChckBxDeti2z, "druhé"},
+                         {k_.ChckBxDeti3, k_.ChckBxDeti3z, "třetí"},
+                         {k_.ChckBxDeti4, k_.ChckBxDeti4z, "čtvrté"}};
+    std::int64_t sum = 0;
+    for (int order = 1; order <= 4 && k_.CHckBNezdV.ticked(); ++order) {
+        const Child& c = all[order - 1];
+        if (!c.plain.ticked()) continue;
+        const bool ztp = c.ztp.ticked();
+        const std::string name = "Dite" + std::to_string(order);
+        const std::string label = std::string(c.ordinal) + (ztp ? " dítě s průkazem ZTP-P, dvojnásobně" : " dítě");
+        line.rule += line.rule.empty() ? capitalised(label) : " + " + label;
+        line.rule += " {" + name + "}";
+        line.operands.push_back(crowns(name, label, y_.childAdvantage(order, ztp)));
+        sum += y_.childAdvantage(order, ztp);
+    }
+    if (sum != w_.ZvyhDeti) {
+        line.rule.clear();
+        addNote(line, "Zaškrtnuté děti neodpovídají poslednímu výpočtu.");
+    }
+    if (line.operands.empty()) addNote(line, "Žádné dítě není zaškrtnuté.");
+    if (k_.ChckBxDeti4.ticked() && k_.CHckBNezdV.ticked())
+        addNote(line, "Čtvrté a každé další dítě se počítá jako třetí.");
+    if (!w_.Podepsal && w_.ZvyhDeti != 0) addNote(line, "Bez podepsaného prohlášení se zvýhodnění od daně neodečítá.");
+    return line;
+}
+
+
+
+ExplanationLine WagePage::parameter(const Control& c, std::int64_t value, std::string rule,
+                                    std::vector<Operand> operands, std::string_view note) const
+{
+    ExplanationLine line = lineFor(c, LineKind::Parameter);
+    line.label = labelInFrame(k_, c);
+    const std::string expected = &c == &k_.pMr ? k_.NumText(static_cast<Extended>(value)) : IntToStr(value);
+    if (y_.SazbaSocZam == 0 || line.shown != expected) return notComputed(c, "Parametry roku ještě nejsou načteny.");
+    line.result = czechCrowns(static_cast<Extended>(value));
+    line.rule = std::move(rule);
+    line.operands = std::move(operands);
+    addNote(line, note);
+    return line;
+}
+
+std::vector<ExplanationLine> WagePage::parameters() const
+{
+    const char* const monthly = "Výpočet používá měsíční částku.";
+    auto annual = [&](int order, bool ztp) { return 12LL * y_.childAdvantage(order, ztp); };
+    const Operand first = crowns("ZvyhDite1", "měsíční zvýhodnění na první dítě", y_.ZvyhDite1);
+    const Operand add2 = crowns("PriplDite2", "příplatek na druhé dítě", y_.PriplDite2);
+    const Operand add3 = crowns("PriplDite3", "příplatek na třetí a další dítě", y_.PriplDite3);
+    const std::string ztp = "Dítě s průkazem ZTP-P se počítá dvojnásobně.";
+    auto credit = [&](const Control& c, const char* name, const char* label, std::int32_t amount) {
+        return parameter(c, 12LL * amount, std::string("12 × {") + name + "}", {crowns(name, label, amount)}, monthly);
+    };
+    return {
+        credit(k_.pNezdM, "SlevaPopl", "měsíční sleva na poplatníka", y_.SlevaPopl),
+        credit(k_.pNezdS, "SlevaStud", "měsíční sleva na studenta", y_.SlevaStud),
+        credit(k_.pNezdI, "SlevaCInv", "měsíční sleva na částečnou invaliditu", y_.SlevaCInv),
+        credit(k_.pNezdP, "SlevaPInv", "měsíční sleva na úplnou invaliditu", y_.SlevaPInv),
+        credit(k_.pNezdztp, "SlevaZtp", "měsíční sleva držitele průkazu ZTP-P", y_.SlevaZtp),
+        parameter(k_.pDite1, annual(1, false), "12 × {ZvyhDite1}", {first}, monthly),
+        parameter(k_.pDite2, annual(2, false), "12 × ({ZvyhDite1} + {PriplDite2})", {first, add2}, monthly),
+        parameter(k_.pDite3, annual(3, false), "12 × ({ZvyhDite1} + {PriplDite3})", {first, add3},
+                  std::string(monthly) + " Stejná částka platí pro čtvrté a každé další dítě."),
+        parameter(k_.pDite1ztp, annual(1, true), "24 × {ZvyhDite1}", {first}, ztp),
+        parameter(k_.pDite2ztp, annual(2, true), "24 × ({ZvyhDite1} + {PriplDite2})", {first, add2}, ztp),
+        parameter(k_.pDite3ztp, annual(3, true), "24 × ({ZvyhDite1} + {PriplDite3})", {first, add3}, ztp),
+        parameter(k_.p2SazDanod, y_.HraniceVyssi, "", {rate("SazbaVyssi", "vyšší sazba daně", y_.SazbaVyssi)},
+                  "Část zaokrouhleného základu daně nad touto částkou se daní sazbou {SazbaVyssi}."),
+        parameter(k_.pMr, static_cast<std::int64_t>(y_.LimitMr), "",
+                  {rate("SazbaSraz", "sazba srážkové daně", y_.SazbaSraz),
+                   crowns("LimitDpp", "limit dohody o provedení práce", y_.LimitDpp)},
+                  "Bez podepsaného prohlášení se z hrubé mzdy do této částky včetně platí srážková daň {SazbaSraz}; "
+                  "u dohody o provedení práce platí limit {LimitDpp}."),
+    };
+}
+
+}  // namespace platomer::explaining
