@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
 # Installs a build into a staging directory and checks it as a desktop would read it: the launcher
 # and the metainfo pass their validators, the launcher's program and icon are where it says (the
-# icon in every hicolor size and as SVG), the metainfo names that launcher, and nothing else is
-# installed. Installs the validators (only those missing) first.
-# usage: scripts/install-check.sh BUILD-DIR
+# icon in every hicolor size and as SVG), the metainfo names that launcher, the manual pages and
+# the package's documentation are there, and nothing else is installed. Then builds the Debian
+# package in a build of its own, with the package's settings (packaging/package-build.cmake), and
+# checks it with lintian: no error, no warning, no missing hardening. Installs the validators
+# (only those missing) first.
+# usage: scripts/install-check.sh BUILD-DIR [PACKAGE-BUILD-DIR (default build-package)]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if [ $# -ne 1 ] || [ ! -f "$1/CMakeCache.txt" ]; then
-  echo "usage: scripts/install-check.sh BUILD-DIR (a configured build directory)" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -f "$1/CMakeCache.txt" ]; then
+  echo "usage: scripts/install-check.sh BUILD-DIR [PACKAGE-BUILD-DIR] (BUILD-DIR configured)" >&2
   exit 2
 fi
 build=$1
+package_build=${2:-build-package}
+# What the package installs; the rest of a build (the tests, the replay tool) is not needed here.
+targets=(platomer platomer_icons platomer_docs)
 
-packages=(desktop-file-utils appstream)
+packages=(desktop-file-utils appstream lintian)
 scripts/need-packages.sh "${packages[@]}"
 
 # The sizes a desktop looks up in the hicolor theme (the build renders each from the SVG).
@@ -55,13 +61,15 @@ is_png_of() {  # is_png_of FILE SIZE
 }
 is_svg() { [ -f "$1" ] && grep -q '<svg' "$1"; }
 is_theme_name() { [[ -n $1 && $1 != */* ]]; }
+lacks() { ! grep -qF -- "$1" "$2"; }  # lacks TEXT FILE
+documents_rok() { [ -f "$1" ] && gzip -dc "$1" | grep -qF '.BI \-\-rok '; }
 
 stage=$(mktemp -d /tmp/platomer-stage.XXXXXX)
-trap 'rm -rf "$stage"' EXIT
+trap 'rm -rf "$stage" "$stage.log" "$stage.lintian"' EXIT
 prefix=/usr
 root=$stage$prefix
 
-if ! cmake --build "$build" -j"$(nproc)" >/dev/null; then
+if ! cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null; then
   echo "FAIL: cmake --build $build"
   exit 1
 fi
@@ -117,6 +125,22 @@ check "metainfo launchable names the installed ${desktop#"$stage"}" \
 check "metainfo provides the launcher's program" \
   test "$(xml_text binary "$metainfo")" = "$(basename "$binary")"
 
+# The manual pages, English and Czech, each of them documenting the option that picks the year.
+for page in "$root/share/man/man1/platomer.1.gz" "$root/share/man/cs/man1/platomer.1.gz"; do
+  expected+=("$page")
+  check "manual page ${page#"$stage"} documents --rok" documents_rok "$page"
+done
+
+# The package's copyright in the machine-readable format, and its changelog, whose newest entry
+# is the metainfo's newest release and so the package's version.
+doc=$root/share/doc/platomer
+expected+=("$doc/copyright" "$doc/changelog.gz")
+check "${doc#"$stage"}/copyright is machine-readable" \
+  grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
+release=$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$metainfo" | head -n 1)
+check "${doc#"$stage"}/changelog.gz starts with the release $release" \
+  test "$(gzip -dc "$doc/changelog.gz" 2>/dev/null | head -n 1)" = "platomer ($release) unstable; urgency=medium"
+
 # Each screenshot is one of the pictures kept in docs/.
 while read -r url; do
   check "screenshot $url is docs/$(basename "$url")" test -f "docs/$(basename "$url")"
@@ -136,6 +160,28 @@ if [ -x "$binary" ]; then
   status=$?
   set -e
   check "the installed program starts and runs until stopped (status $status)" test $status -eq 124
+fi
+
+# The Debian package, built with the package's settings and checked by lintian. Its hardening tags
+# are only informational, yet each of them means a protection missing from the binary.
+started=$SECONDS
+log=$stage.log
+if cmake -C packaging/package-build.cmake -S . -B "$package_build" >"$log" 2>&1 &&
+  cmake --build "$package_build" -j"$(nproc)" --target "${targets[@]}" >>"$log" 2>&1 &&
+  rm -f "$package_build"/platomer_*.deb &&
+  cmake --build "$package_build" --target package >>"$log" 2>&1; then
+  deb=$(ls "$package_build"/platomer_*.deb)
+  set +e
+  lintian --display-info --fail-on error,warning --tag-display-limit 0 "$deb" >"$stage.lintian" 2>&1
+  status=$?
+  set -e
+  grep -v '^running with root privileges' "$stage.lintian" || true
+  check "lintian $(basename "$deb"): no error or warning (status $status)" test $status -eq 0
+  check "lintian $(basename "$deb"): the binary is hardened" lacks " hardening-" "$stage.lintian"
+  echo "the package and its lintian check took $((SECONDS - started)) s"
+else
+  cat "$log"
+  fail "building the package in $package_build"
 fi
 
 echo "install-check: $passed passed, $failed failed"

@@ -1,0 +1,52 @@
+# Writes the package's changelog in Debian's format from the releases of the metainfo, newest
+# first, so the version and the notes of a release are written down once.
+# usage: cmake -DMETAINFO=FILE -DPACKAGE=NAME -DMAINTAINER="Name <mail>" -DOUTPUT=FILE -P changelog.cmake
+file(READ ${METAINFO} metainfo)
+string(REGEX MATCH "<releases>.*</releases>" releases "${metainfo}")
+# A semicolon would split CMake's lists: it stands as one control character until the text is
+# written.
+string(ASCII 31 semicolon)
+string(REPLACE ";" "${semicolon}" releases "${releases}")
+string(REPLACE "</release>" "</release>;" releases "${releases}")
+set(text "")
+foreach(entry IN LISTS releases)
+  if(NOT entry MATCHES "<release version=\"([^\"]+)\" date=\"([0-9-]+)\"")
+    continue()
+  endif()
+  set(version ${CMAKE_MATCH_1})
+  set(date ${CMAKE_MATCH_2})
+  # Debian's changelog dates are those of RFC 5322, weekday included.
+  execute_process(COMMAND date -u -R -d ${date} OUTPUT_VARIABLE when
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  string(APPEND text "${PACKAGE} (${version}) unstable; urgency=medium\n\n")
+  # The notes in English: the paragraphs without a language of their own, one item each,
+  # wrapped at 76 columns.
+  string(REGEX MATCHALL "<p>[^<]*</p>" paragraphs "${entry}")
+  foreach(p IN LISTS paragraphs)
+    string(REGEX REPLACE "</?p>" "" p "${p}")
+    string(REGEX REPLACE "[ \t\r\n]+" " " p "${p}")
+    string(STRIP "${p}" p)
+    string(REPLACE " " ";" words "${p}")
+    set(line "  *")
+    foreach(word IN LISTS words)
+      string(LENGTH "${line} ${word}" length)
+      if(length GREATER 76)
+        string(APPEND text "${line}\n")
+        set(line "   ")
+      endif()
+      string(APPEND line " ${word}")
+    endforeach()
+    string(APPEND text "${line}\n")
+  endforeach()
+  string(APPEND text "\n -- ${MAINTAINER}  ${when}\n\n")
+endforeach()
+if(text STREQUAL "")
+  message(FATAL_ERROR "${METAINFO}: no <release version=... date=...>")
+endif()
+string(STRIP "${text}" text)
+string(REPLACE "${semicolon}" ";" text "${text}")
+string(REPLACE "&lt;" "<" text "${text}")
+string(REPLACE "&gt;" ">" text "${text}")
+string(REPLACE "&quot;" "\"" text "${text}")
+string(REPLACE "&amp;" "&" text "${text}")
+file(WRITE ${OUTPUT} "${text}\n")
