@@ -41,11 +41,13 @@ constexpr std::int32_t LargestGross = 2147483647;
 
 using foundation_test::CollectingPlatform;
 
-// The window after activation, with the boxes of one option combination clicked as a user would.
+// The window after activation, with the year chosen and the boxes of one option combination
+// clicked as a user would.
 struct Calculator {
-    explicit Calculator(const std::vector<std::string>& clicks)
+    explicit Calculator(const std::vector<std::string>& clicks, int rok = 2023)
     {
         user.activate();
+        k.ZvolRok(rok);
         for (const std::string& name : clicks)
             user.click(k.control(name));
     }
@@ -106,9 +108,41 @@ const OptionCase Options[] = {
     {"SignedAgreementWithInsurance", {"CheckBxDpp"}, {true, true, true, true, 0, 2570}, 10001},
 };
 
-std::string optionName(const testing::TestParamInfo<OptionCase>& info) { return info.param.name; }
+// Every option combination in every year.
+struct YearOption {
+    OptionCase option;
+    int rok;
+    // The options as the year's rules give them: no student credit where the year has none, and
+    // the agreement's own limit.
+    WageOptions wage() const
+    {
+        WageOptions w = option.wage;
+        const TaxYear y = findYear(rok)->rules();
+        const bool student = std::find(option.clicks.begin(), option.clicks.end(), "CHckBNezdS") != option.clicks.end();
+        if (student) w.slevyCelkem += y.SlevaStud - 335;
+        return w;
+    }
+    std::int32_t lowestGross() const
+    {
+        return option.lowestGross == 0 ? 0 : static_cast<std::int32_t>(findYear(rok)->rules().LimitDpp) + 1;
+    }
+};
 
-void PrintTo(const OptionCase& option, std::ostream* out) { *out << option.name; }
+std::vector<YearOption> yearOptions()
+{
+    std::vector<YearOption> all;
+    for (const YearRow& row : years())
+        for (const OptionCase& option : Options)
+            all.push_back({option, row.rok});
+    return all;
+}
+
+std::string optionName(const testing::TestParamInfo<YearOption>& info)
+{
+    return std::string(info.param.option.name) + "_" + std::to_string(info.param.rok);
+}
+
+void PrintTo(const YearOption& o, std::ostream* out) { *out << o.option.name << " " << o.rok; }
 
 // Every amount up to 30000 (or every `stride`th from `offset`) and every 97th up to 300000, from
 // the lowest the option allows.
@@ -143,47 +177,49 @@ std::optional<std::int32_t> shippedGross(const TaxYear& y, const WageOptions& o,
     return findGross(y, o, target, {static_cast<std::int64_t>(target) + step, step, last});
 }
 
-class ForEachOption : public testing::TestWithParam<OptionCase> {};
+class ForEachOption : public testing::TestWithParam<YearOption> {};
 
-INSTANTIATE_TEST_SUITE_P(GrossSearch, ForEachOption, testing::ValuesIn(Options), optionName);
+INSTANTIATE_TEST_SUITE_P(GrossSearch, ForEachOption, testing::ValuesIn(yearOptions()), optionName);
 
 TEST_P(ForEachOption, BoxesClickedGiveTheCreditsOfTheCase)
 {
-    const OptionCase& option = GetParam();
-    Calculator c(option.clicks);
+    const WageOptions wage = GetParam().wage();
+    Calculator c(GetParam().option.clicks, GetParam().rok);
     c.netFor(20000);
-    EXPECT_EQ(c.k.wage().Podepsal, option.wage.podepsal);
-    EXPECT_EQ(c.k.CheckBxDpp.ticked(), option.wage.dpp);
-    EXPECT_EQ(c.k.ChckBSocAno.ticked(), option.wage.social);
-    EXPECT_EQ(c.k.ChckBZdrAno.ticked(), option.wage.health);
-    EXPECT_EQ(c.k.wage().ZvyhDeti, option.wage.zvyhDeti);
-    EXPECT_EQ(c.k.wage().SlevyCelkem, option.wage.slevyCelkem);
+    EXPECT_EQ(c.k.wage().Podepsal, wage.podepsal);
+    EXPECT_EQ(c.k.CheckBxDpp.ticked(), wage.dpp);
+    EXPECT_EQ(c.k.ChckBSocAno.ticked(), wage.social);
+    EXPECT_EQ(c.k.ChckBZdrAno.ticked(), wage.health);
+    EXPECT_EQ(c.k.wage().ZvyhDeti, wage.zvyhDeti);
+    EXPECT_EQ(c.k.wage().SlevyCelkem, wage.slevyCelkem);
 }
 
 TEST_P(ForEachOption, NetWageEqualsTheRecalculatedNet)
 {
-    const OptionCase& option = GetParam();
-    Calculator c(option.clicks);
-    const TaxYear y = taxYear2023();
-    std::vector<std::int32_t> grosses = sweep(option.lowestGross);
+    const WageOptions wage = GetParam().wage();
+    Calculator c(GetParam().option.clicks, GetParam().rok);
+    const TaxYear& y = c.k.year();
+    std::vector<std::int32_t> grosses = sweep(GetParam().lowestGross());
     for (std::int32_t g : largeGrosses())
         grosses.push_back(g);
     for (std::int32_t g : grosses)
-        ASSERT_EQ(netWage(y, option.wage, g), c.netFor(g)) << "gross " << g;
+        ASSERT_EQ(netWage(y, wage, g), c.netFor(g)) << "gross " << g;
 }
 
 TEST_P(ForEachOption, WindowSearchFindsTheGrossOfTheCandidateSequence)
 {
-    const OptionCase& option = GetParam();
-    Calculator c(option.clicks);
+    const OptionCase& option = GetParam().option;
+    const WageOptions wage = GetParam().wage();
+    Calculator c(option.clicks, GetParam().rok);
     c.searchMode();
-    NetMemo net(c.k.year(), option.wage);
-    const std::int32_t stride = fullSweep() ? 1 : 7;
+    NetMemo net(c.k.year(), wage);
+    // The later years share every rule but their figures with the first: every third target.
+    const std::int32_t stride = (fullSweep() ? 1 : 7) * (GetParam().rok == defaultYear().rok ? 1 : 3);
     const auto index = static_cast<std::int32_t>(
         std::find_if(std::begin(Options), std::end(Options),
                      [&](const OptionCase& o) { return std::string_view(o.name) == option.name; }) -
         std::begin(Options));
-    for (std::int32_t target : sweep(option.lowestGross, stride, index % stride)) {
+    for (std::int32_t target : sweep(GetParam().lowestGross(), stride, index % stride)) {
         const std::optional<std::int32_t> expected = literalGross(target, net);
         ASSERT_TRUE(expected) << "target " << target;
         ASSERT_EQ(*expected, c.grossFor(target)) << "target " << target;
@@ -195,22 +231,23 @@ TEST_P(ForEachOption, WindowSearchFindsTheGrossOfTheCandidateSequence)
 
 TEST_P(ForEachOption, NetCeilingBoundsTheNetAndRisesWithTheGross)
 {
-    const OptionCase& option = GetParam();
-    const TaxYear y = taxYear2023();
+    const WageOptions wage = GetParam().wage();
+    const TaxYear y = findYear(GetParam().rok)->rules();
+    const auto above = static_cast<std::int32_t>(y.LimitDpp) + 1;
     std::vector<std::int32_t> grosses;
-    for (std::int32_t g = 10001; g <= 400000; g += 7)
+    for (std::int32_t g = above; g <= 400000; g += 7)
         grosses.push_back(g);
     for (std::int32_t g : largeGrosses())
         grosses.push_back(g);
     std::sort(grosses.begin(), grosses.end());
     grosses.erase(std::unique(grosses.begin(), grosses.end()), grosses.end());
-    Extended previous = netCeiling(y, option.wage, 10000);
+    Extended previous = netCeiling(y, wage, above - 1);
     for (std::int32_t g : grosses) {
-        const Extended ceiling = netCeiling(y, option.wage, g);
-        ASSERT_LE(static_cast<Extended>(netWage(y, option.wage, g)), ceiling) << "gross " << g;
+        const Extended ceiling = netCeiling(y, wage, g);
+        ASSERT_LE(static_cast<Extended>(netWage(y, wage, g)), ceiling) << "gross " << g;
         ASSERT_LT(previous, ceiling) << "gross " << g;
         if (g < LargestGross) {
-            ASSERT_LT(ceiling, netCeiling(y, option.wage, g + 1)) << "gross " << g;
+            ASSERT_LT(ceiling, netCeiling(y, wage, g + 1)) << "gross " << g;
         }
         previous = ceiling;
     }
@@ -267,12 +304,14 @@ TEST(GrossSearch, FindsTheGrossOfTheCandidateSequenceForLargeRandomTargets)
 // candidate sequence without insurance.
 TEST(GrossSearch, AgreementWithinItsLimitSearchesWithoutInsurance)
 {
-    const TaxYear y = taxYear2023();
+    for (const YearRow& row : years())
     for (bool signedDeclaration : {true, false}) {
+        const TaxYear y = row.rules();
         NetMemo net(y, {signedDeclaration, true, false, false, 0, signedDeclaration ? 2570 : 0});
         for (std::int32_t target = 0; target <= 10000; target += target < 200 ? 1 : 37) {
             Calculator c(signedDeclaration ? std::vector<std::string>{"CheckBxDpp"}
-                                           : std::vector<std::string>{"CHckBPodpis", "CheckBxDpp"});
+                                           : std::vector<std::string>{"CHckBPodpis", "CheckBxDpp"},
+                         row.rok);
             ASSERT_TRUE(c.k.ChckBSocAno.ticked() && c.k.ChckBZdrAno.ticked());
             c.searchMode();
             ASSERT_EQ(literalGross(target, net), c.grossFor(target)) << "target " << target;
