@@ -39,8 +39,6 @@ const std::vector<std::string> PasteKeys{"CtrlV", "ShiftInsert"};
 const std::vector<std::string> MenuKeys{"Menu", "ShiftF10"};
 const std::vector<std::string> MenuItems{"Zpět", "Vyjmout", "Kopírovat", "Vložit", "Odstranit", "Vybrat vše", "-"};
 const std::vector<std::string> ReadingMenuItems{"Kopírovat", "Vybrat vše", "-"};
-// The characters that the narrowest entry, the persons' field, shows at once.
-constexpr int VisibleCharacters = 3;
 const std::vector<std::string> ExtremePositions{"-2147483648", "2147483647", "-1", "0"};
 
 // Amounts where a rule changes: limits of the routes and of the agreement, the higher rate,
@@ -432,18 +430,17 @@ std::string SessionGenerator::observation(Surface& screen)
 std::string SessionGenerator::mouseLine(const Step& step, Surface& screen)
 {
     const int length = textLength(screen.state(step.text).text);
-    // Without the known faults a drag or a double click stays on the characters of a text
-    // short enough to be seen whole, and a drag ends elsewhere than it starts.
+    // Without the known faults a drag or a double click stays on the characters of the text,
+    // shown or scrolled out of a narrow field alike, and a drag ends elsewhere than it starts.
     const bool inside = !options_.knownFaults;
     switch (step.kind) {
     case StepKind::Click: return "click " + step.text;
     case StepKind::RightClick: return "rightclick " + step.text;
     case StepKind::DoubleClick:
-        if (inside && length > VisibleCharacters) return "click " + step.text;
         return "dblclick " + step.text + ' ' + (inside ? std::to_string(random_.between(0, length)) : position(length));
     default: {
         if (inside) {
-            if (length < 1 || length > VisibleCharacters) return "click " + step.text;
+            if (length < 1) return "click " + step.text;
             const int from = random_.between(0, length);
             int to = random_.between(0, length - 1);
             if (to >= from) ++to;

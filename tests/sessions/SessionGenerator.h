@@ -16,9 +16,9 @@ namespace platomer {
 
 struct SessionOptions {
     // Also the inputs on which the two replay modes are known to part or the model to refuse a
-    // line: drags that end where they start, beyond the text or past the visible part of a
-    // field, positions at the ends of the range, a byte order mark on the clipboard, the items
-    // of the context menu that change the text, and a paste of nothing.
+    // line: drags that end where they start or beyond the text, positions at the ends of the
+    // range, a byte order mark on the clipboard, the items of the context menu that change the
+    // text, and a paste of nothing.
     bool knownFaults = false;
 };
 

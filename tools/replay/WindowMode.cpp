@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,24 +91,27 @@ public:
         if (openMenu()) chooseMenu("Vložit");
     }
 
-    // A press on one character, a move to another and the release there.
+    // A press on one character, a move to another and the release there. Each end is brought
+    // into view before the mouse reaches it, as a drag past the edge of a narrow entry scrolls it.
     void select(const std::string& name, int start, int length) override
     {
         auto* edit = lineEdit(name);
-        const QPoint from = pointOf(edit, start), to = pointOf(edit, dragEnd(start, length));
+        const QPoint from = reach(edit, start);
         QTest::mousePress(edit, Qt::LeftButton, {}, from);
+        const QPoint to = reach(edit, dragEnd(start, length));
         QTest::mouseMove(edit, to);
         QTest::mouseRelease(edit, Qt::LeftButton, {}, to);
         settle();
     }
 
-    // A click, then the second press of a double click and its release, on one character.
+    // A click, then the second press of a double click and its release, on one character; the
+    // click may have scrolled the entry, so the character is brought into view again.
     void doubleClick(const std::string& name, int index) override
     {
         auto* edit = lineEdit(name);
-        const QPoint at = pointOf(edit, index);
-        QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+        QTest::mouseClick(edit, Qt::LeftButton, {}, reach(edit, index));
         settle();
+        const QPoint at = reach(edit, index);
         QMouseEvent second(QEvent::MouseButtonDblClick, at, edit->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                            Qt::NoModifier);
         QApplication::sendEvent(edit, &second);
@@ -279,14 +284,41 @@ private:
         settle();
     }
 
-    // A point in the entry where a press puts the caret before the character at `index`.
-    static QPoint pointOf(QLineEdit* edit, int index)
+    // A point in the entry where a press puts the caret before the character at `index`; a
+    // position past either end of the text is that end. The entry's view follows its caret when
+    // it is painted, so a position scrolled out of sight is brought into view by one paint with
+    // the caret there; the caret and the selection are put back at once, so that only the view
+    // has moved when the mouse arrives.
+    static QPoint reach(QLineEdit* edit, int index)
     {
-        const int wanted = utf16Offset(edit->text(), index);
+        const int wanted = utf16Offset(edit->text(), std::max(index, 0));
+        if (std::optional<QPoint> at = shownPosition(edit, wanted, true)) return *at;
+        {
+            const QSignalBlocker quiet(edit);
+            const int caret = edit->cursorPosition(), start = edit->selectionStart(), end = edit->selectionEnd();
+            edit->setCursorPosition(wanted);
+            edit->repaint();
+            if (start < 0)
+                edit->setCursorPosition(caret);
+            else if (caret == start)
+                edit->setSelection(end, start - end);
+            else
+                edit->setSelection(start, end - start);
+        }
+        return shownPosition(edit, wanted, false).value_or(QPoint(edit->width() - 1, edit->height() / 2));
+    }
+
+    // The first point of the entry's middle line where a press puts the caret at `wanted`, or
+    // (unless `exactly`) at the first position after it, should `wanted` split a character that
+    // the entry shows as one.
+    static std::optional<QPoint> shownPosition(QLineEdit* edit, int wanted, bool exactly)
+    {
         const int y = edit->height() / 2;
-        for (int x = 0; x < edit->width(); ++x)
-            if (edit->cursorPositionAt(QPoint(x, y)) >= wanted) return {x, y};
-        return {edit->width() - 1, y};
+        for (int x = 0; x < edit->width(); ++x) {
+            const int position = edit->cursorPositionAt(QPoint(x, y));
+            if (position == wanted || (!exactly && position > wanted)) return QPoint(x, y);
+        }
+        return std::nullopt;
     }
 
     QWidget* keyTarget() const
