@@ -1,14 +1,33 @@
 #!/usr/bin/env bash
-# Runs every replay script (NAME.txt) and compares the output with NAME.expected.
-# usage: run-replay.sh REPLAY-BINARY --model|--window DIRECTORY
+# Runs replay scripts (NAME.txt) and compares each output with NAME.expected: the scripts named,
+# and every script of a directory named.
+# usage: run-replay.sh REPLAY-BINARY --model|--window DIRECTORY|SCRIPT...
 set -u
-tool=$1 mode=$2 dir=$3
+if [ $# -lt 3 ] || { [ "$2" != --model ] && [ "$2" != --window ]; }; then
+  echo "usage: run-replay.sh REPLAY-BINARY --model|--window DIRECTORY|SCRIPT..." >&2
+  exit 2
+fi
+tool=$1 mode=$2
+shift 2
+scripts=()
+for path in "$@"; do
+  if [ -d "$path" ]; then
+    scripts+=("$path"/*.txt)
+  else
+    scripts+=("$path")
+  fi
+done
 # The expected outputs are written with the Czech decimal comma, whatever the machine's locale.
 args=(--separator ,)
 [ "$mode" = --model ] && args+=(--model)
 passed=0 failed=0
-for script in "$dir"/*.txt; do
+for script in "${scripts[@]}"; do
   expected="${script%.txt}.expected"
+  if [ ! -f "$script" ] || [ ! -f "$expected" ]; then
+    failed=$((failed + 1))
+    echo "FAIL ($mode): no $script with its $(basename "$expected")"
+    continue
+  fi
   actual=$("$tool" "${args[@]}" "$script" 2>&1)
   if [ "$actual" == "$(cat "$expected")" ]; then
     passed=$((passed + 1))
