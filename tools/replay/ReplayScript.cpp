@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <exception>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include "model/EntryText.h"
 
@@ -48,12 +48,19 @@ std::string ReplayScript::stateLine(const std::string& name)
     return name + '\t' + s.text + '\t' + flags + '\t' + s.background;
 }
 
+// A control that the user can reach: not on the page that is hidden.
+void ReplayScript::requireShown(const std::string& name) const
+{
+    requireControl(name);
+    if (surface_.onHiddenPage(name)) throw ScriptError("'" + name + "' is on the page that is not shown");
+}
+
 // An entry of the page that is shown, for the mouse commands that work in its text.
 void ReplayScript::requireEntry(const std::string& name) const
 {
     requireControl(name);
     if (!surface_.isEntry(name)) throw ScriptError("'" + name + "' is not an entry");
-    if (surface_.onHiddenPage(name)) throw ScriptError("'" + name + "' is on the page that is not shown");
+    requireShown(name);
 }
 
 // A tooltip on one output line: its lines joined by " | ", a no-break space written as a blank.
@@ -115,92 +122,111 @@ int ReplayScript::number(const std::string& word)
     throw ScriptError("'" + word + "' is not a number");
 }
 
+// The commands, one row each: the words after the name, what the first of them must name,
+// whether the command is an action of the user (and so closes an open menu first), and what it
+// does. A command that reads the rest of its line takes it as written, blanks and all.
+const std::vector<ReplayScript::Command>& ReplayScript::commands()
+{
+    using A = const Arguments&;
+    static const std::vector<Command> table{
+        {"click", 1, "click takes one control", Reach::Shown, true,
+         [](ReplayScript& r, A a) { r.surface_.click(a.words[0]); }},
+        {"page", AnyText, nullptr, Reach::Anything, true,
+         [](ReplayScript& r, A a) {
+             if (a.rest != "0" && a.rest != "1") throw ScriptError("page takes 0 or 1");
+             r.surface_.clickPage(a.rest == "1" ? 1 : 0);
+         }},
+        {"type", AnyText, nullptr, Reach::Anything, true,
+         [](ReplayScript& r, A a) {
+             for (char32_t c : toChars(a.rest))
+                 r.surface_.type(c);
+         }},
+        {"key", AnyText, nullptr, Reach::Anything, true,
+         [](ReplayScript& r, A a) {
+             const std::optional<Key> k = keyNamed(a.rest);
+             if (!k) throw ScriptError("unknown key '" + a.rest + "'");
+             r.surface_.press(*k);
+         }},
+        {"paste", AnyText, nullptr, Reach::Anything, true, [](ReplayScript& r, A a) { r.surface_.paste(a.rest); }},
+        {"select", 3, "select takes a control, a start and a length", Reach::ShownEntry, true,
+         [](ReplayScript& r, A a) { r.surface_.select(a.words[0], number(a.words[1]), number(a.words[2])); }},
+        {"dblclick", 2, "dblclick takes a control and an index", Reach::ShownEntry, true,
+         [](ReplayScript& r, A a) { r.surface_.doubleClick(a.words[0], number(a.words[1])); }},
+        {"rightclick", 1, "rightclick takes one control", Reach::Shown, true,
+         [](ReplayScript& r, A a) { r.surface_.rightClick(a.words[0]); }},
+        {"menu", AnyText, nullptr, Reach::Anything, false,
+         [](ReplayScript& r, A a) {
+             if (a.rest.empty()) throw ScriptError("menu takes the text of an item, or -");
+             if (!r.surface_.chooseMenu(a.rest)) throw ScriptError("no open menu has the item '" + a.rest + "'");
+         }},
+        {"explain", 1, "explain takes one control", Reach::Shown, false,
+         [](ReplayScript& r, A a) {
+             const std::optional<std::string> text = r.surface_.tooltip(a.words[0]);
+             if (!text) throw ScriptError("'" + a.words[0] + "' explains no figure");
+             r.out_ << "explain=" << oneLine(*text) << '\n';
+         }},
+        {"copy", AnyText, nullptr, Reach::Anything, false,
+         [](ReplayScript& r, A a) {
+             if (!a.rest.empty()) throw ScriptError("copy takes nothing");
+             r.printLines("copy=", r.surface_.copyComputation());
+         }},
+        {"report", AnyText, nullptr, Reach::Anything, false, [](ReplayScript& r, A a) { r.report(a.rest); }},
+        {"clipboard", AnyText, nullptr, Reach::Anything, false,
+         [](ReplayScript& r, A) { r.out_ << "clipboard=" << r.surface_.clipboard() << '\n'; }},
+        {"show", AnyText, nullptr, Reach::Anything, false,
+         [](ReplayScript& r, A a) {
+             for (const std::string& name : a.words) {
+                 r.requireControl(name);
+                 const ControlState s = r.surface_.state(name);
+                 r.out_ << name << '=' << (s.tickBox ? (s.ticked ? "1" : "0") : s.text) << '\n';
+             }
+         }},
+        {"focus", AnyText, nullptr, Reach::Anything, false,
+         [](ReplayScript& r, A) { r.out_ << "focus=" << r.surface_.focusName() << '\n'; }},
+        {"state", 1, "state takes one control", Reach::Anything, false,
+         [](ReplayScript& r, A a) { r.out_ << r.stateLine(a.words[0]) << '\n'; }},
+        {"dump", AnyText, nullptr, Reach::Anything, false,
+         [](ReplayScript& r, A) {
+             for (const std::string& name : r.names_)
+                 r.out_ << r.stateLine(name) << '\n';
+         }},
+        {"geometry", AnyText, nullptr, Reach::Anything, false,
+         [](ReplayScript& r, A) {
+             if (!r.surface_.hasWindow()) throw ScriptError("geometry needs the real window");
+             for (const std::string& g : r.surface_.geometry())
+                 r.out_ << g << '\n';
+         }},
+        {"screenshot", AnyText, nullptr, Reach::Anything, false,
+         [](ReplayScript& r, A a) {
+             if (!r.surface_.hasWindow()) throw ScriptError("screenshot needs the real window");
+             if (!r.surface_.screenshot(a.rest)) throw ScriptError("cannot write '" + a.rest + "'");
+         }},
+    };
+    return table;
+}
+
 void ReplayScript::runLine(const std::string& line)
 {
     if (line.empty() || line[0] == '#') return;
-    std::size_t blank = line.find(' ');
-    std::string command = line.substr(0, blank);
-    std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
-    std::vector<std::string> words;
-    std::istringstream split(rest);
+    const std::size_t blank = line.find(' ');
+    const std::string name = line.substr(0, blank);
+    Arguments arguments;
+    arguments.rest = blank == std::string::npos ? "" : line.substr(blank + 1);
+    std::istringstream split(arguments.rest);
     for (std::string w; split >> w;)
-        words.push_back(w);
+        arguments.words.push_back(w);
 
-    // Any action of the user closes an open context menu first, as a press or a key would.
-    static const char* const actions[] = {"click", "page", "type", "key", "paste", "select", "dblclick", "rightclick"};
-    if (std::find(std::begin(actions), std::end(actions), command) != std::end(actions)) surface_.dismissMenu();
-
-    if (command == "click") {
-        if (words.size() != 1) throw ScriptError("click takes one control");
-        requireControl(words[0]);
-        if (surface_.onHiddenPage(words[0])) throw ScriptError("'" + words[0] + "' is on the page that is not shown");
-        surface_.click(words[0]);
-    } else if (command == "page") {
-        if (rest != "0" && rest != "1") throw ScriptError("page takes 0 or 1");
-        surface_.clickPage(rest == "1" ? 1 : 0);
-    } else if (command == "type") {
-        for (char32_t c : toChars(rest))
-            surface_.type(c);
-    } else if (command == "key") {
-        std::optional<Key> k = keyNamed(rest);
-        if (!k) throw ScriptError("unknown key '" + rest + "'");
-        surface_.press(*k);
-    } else if (command == "paste") {
-        surface_.paste(rest);
-    } else if (command == "select") {
-        if (words.size() != 3) throw ScriptError("select takes a control, a start and a length");
-        requireEntry(words[0]);
-        surface_.select(words[0], number(words[1]), number(words[2]));
-    } else if (command == "dblclick") {
-        if (words.size() != 2) throw ScriptError("dblclick takes a control and an index");
-        requireEntry(words[0]);
-        surface_.doubleClick(words[0], number(words[1]));
-    } else if (command == "rightclick") {
-        if (words.size() != 1) throw ScriptError("rightclick takes one control");
-        requireControl(words[0]);
-        if (surface_.onHiddenPage(words[0])) throw ScriptError("'" + words[0] + "' is on the page that is not shown");
-        surface_.rightClick(words[0]);
-    } else if (command == "menu") {
-        if (rest.empty()) throw ScriptError("menu takes the text of an item, or -");
-        if (!surface_.chooseMenu(rest)) throw ScriptError("no open menu has the item '" + rest + "'");
-    } else if (command == "explain") {
-        if (words.size() != 1) throw ScriptError("explain takes one control");
-        requireControl(words[0]);
-        if (surface_.onHiddenPage(words[0])) throw ScriptError("'" + words[0] + "' is on the page that is not shown");
-        const std::optional<std::string> text = surface_.tooltip(words[0]);
-        if (!text) throw ScriptError("'" + words[0] + "' explains no figure");
-        out_ << "explain=" << oneLine(*text) << '\n';
-    } else if (command == "copy") {
-        if (!rest.empty()) throw ScriptError("copy takes nothing");
-        printLines("copy=", surface_.copyComputation());
-    } else if (command == "report") {
-        report(rest);
-    } else if (command == "clipboard") {
-        out_ << "clipboard=" << surface_.clipboard() << '\n';
-    } else if (command == "show") {
-        for (const std::string& name : words) {
-            requireControl(name);
-            ControlState s = surface_.state(name);
-            out_ << name << '=' << (s.tickBox ? (s.ticked ? "1" : "0") : s.text) << '\n';
-        }
-    } else if (command == "focus") {
-        out_ << "focus=" << surface_.focusName() << '\n';
-    } else if (command == "state") {
-        if (words.size() != 1) throw ScriptError("state takes one control");
-        out_ << stateLine(words[0]) << '\n';
-    } else if (command == "dump") {
-        for (const std::string& name : names_)
-            out_ << stateLine(name) << '\n';
-    } else if (command == "geometry") {
-        if (!surface_.hasWindow()) throw ScriptError("geometry needs the real window");
-        for (const std::string& g : surface_.geometry())
-            out_ << g << '\n';
-    } else if (command == "screenshot") {
-        if (!surface_.hasWindow()) throw ScriptError("screenshot needs the real window");
-        if (!surface_.screenshot(rest)) throw ScriptError("cannot write '" + rest + "'");
-    } else {
-        throw ScriptError("unknown command '" + command + "'");
+    for (const Command& command : commands()) {
+        if (name != command.name) continue;
+        if (command.closesMenu) surface_.dismissMenu();
+        if (command.words != AnyText && std::cmp_not_equal(arguments.words.size(), command.words))
+            throw ScriptError(command.usage);
+        if (command.reach == Reach::Shown) requireShown(arguments.words[0]);
+        if (command.reach == Reach::ShownEntry) requireEntry(arguments.words[0]);
+        command.action(*this, arguments);
+        return;
     }
+    throw ScriptError("unknown command '" + name + "'");
 }
 
 }  // namespace platomer
