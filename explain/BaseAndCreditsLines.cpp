@@ -35,9 +35,9 @@ ExplanationLine WagePage::base(ExplanationLine line) const
         addNote(line, "Záporná hrubá mzda {Hruba} se počítá jako základ 0 Kč.");
     }
     if (w_.ZakladVyssi > 0) {
-        line.operands.push_back(crowns("HraniceVyssi", "hranice vyšší sazby", y_.HraniceVyssi));
-        line.operands.push_back(crowns("ZakladVyssi", "část základu nad hranicí", w_.ZakladVyssi));
-        line.operands.push_back(rate("SazbaVyssi", "vyšší sazba daně", y_.SazbaVyssi));
+        line.operands.push_back(crowns("HraniceVyssi", y_.HraniceVyssi));
+        line.operands.push_back(crowns("ZakladVyssi", w_.ZakladVyssi));
+        line.operands.push_back(rate("SazbaVyssi", y_.SazbaVyssi));
         addNote(line, "Část základu nad {HraniceVyssi}, tedy {ZakladVyssi}, se daní vyšší sazbou {SazbaVyssi}.");
         addNote(line, higherRateNote());
     }
@@ -50,7 +50,7 @@ ExplanationLine WagePage::credits(ExplanationLine line) const
     struct Credit {
         const Control& box;
         const char* name;
-        const char* label;
+        const char* phrase;  // as the rule names it
         std::int32_t amount;
     };
     const Credit all[] = {{k_.CHckBNezdM, "SlevaPopl", "sleva na poplatníka", y_.SlevaPopl},
@@ -61,9 +61,9 @@ ExplanationLine WagePage::credits(ExplanationLine line) const
     std::int64_t sum = 0;
     for (const Credit& c : all) {
         if (!c.box.ticked()) continue;
-        line.rule += line.rule.empty() ? capitalised(c.label) : std::string(" + ") + c.label;
+        line.rule += line.rule.empty() ? capitalised(c.phrase) : std::string(" + ") + c.phrase;
         line.rule += std::string(" {") + c.name + "}";
-        line.operands.push_back(crowns(c.name, c.label, c.amount));
+        line.operands.push_back(crowns(c.name, c.amount));
         sum += c.amount;
     }
     if (sum != w_.SlevyCelkem) {
@@ -94,10 +94,10 @@ ExplanationLine WagePage::children(ExplanationLine line) const
         if (!c.plain.ticked()) continue;
         const bool ztp = c.ztp.ticked();
         const std::string name = "Dite" + std::to_string(order);
-        const std::string label = std::string(c.ordinal) + (ztp ? " dítě s průkazem ZTP-P, dvojnásobně" : " dítě");
-        line.rule += line.rule.empty() ? capitalised(label) : " + " + label;
+        const std::string phrase = std::string(c.ordinal) + (ztp ? " dítě s průkazem ZTP-P, dvojnásobně" : " dítě");
+        line.rule += line.rule.empty() ? capitalised(phrase) : " + " + phrase;
         line.rule += " {" + name + "}";
-        line.operands.push_back(crowns(name, label, y_.childAdvantage(order, ztp)));
+        line.operands.push_back(crowns(name, y_.childAdvantage(order, ztp)));
         sum += y_.childAdvantage(order, ztp);
     }
     if (sum != w_.ZvyhDeti) {
@@ -131,19 +131,19 @@ std::vector<ExplanationLine> WagePage::parameters() const
 {
     const char* const monthly = "Výpočet používá měsíční částku.";
     auto annual = [&](int order, bool ztp) { return 12LL * y_.childAdvantage(order, ztp); };
-    const Operand first = crowns("ZvyhDite1", "měsíční zvýhodnění na první dítě", y_.ZvyhDite1);
-    const Operand add2 = crowns("PriplDite2", "příplatek na druhé dítě", y_.PriplDite2);
-    const Operand add3 = crowns("PriplDite3", "příplatek na třetí a další dítě", y_.PriplDite3);
+    const Operand first = crowns("ZvyhDite1", y_.ZvyhDite1);
+    const Operand add2 = crowns("PriplDite2", y_.PriplDite2);
+    const Operand add3 = crowns("PriplDite3", y_.PriplDite3);
     const std::string ztp = "Dítě s průkazem ZTP-P se počítá dvojnásobně.";
-    auto credit = [&](const Control& c, const char* name, const char* label, std::int32_t amount) {
-        return parameter(c, 12LL * amount, std::string("12 × {") + name + "}", {crowns(name, label, amount)}, monthly);
+    auto credit = [&](const Control& c, const char* name, std::int32_t amount) {
+        return parameter(c, 12LL * amount, std::string("12 × {") + name + "}", {crowns(name, amount)}, monthly);
     };
     return {
-        credit(k_.pNezdM, "SlevaPopl", "měsíční sleva na poplatníka", y_.SlevaPopl),
-        credit(k_.pNezdS, "SlevaStud", "měsíční sleva na studenta", y_.SlevaStud),
-        credit(k_.pNezdI, "SlevaCInv", "měsíční sleva na částečnou invaliditu", y_.SlevaCInv),
-        credit(k_.pNezdP, "SlevaPInv", "měsíční sleva na úplnou invaliditu", y_.SlevaPInv),
-        credit(k_.pNezdztp, "SlevaZtp", "měsíční sleva držitele průkazu ZTP-P", y_.SlevaZtp),
+        credit(k_.pNezdM, "SlevaPopl", y_.SlevaPopl),
+        credit(k_.pNezdS, "SlevaStud", y_.SlevaStud),
+        credit(k_.pNezdI, "SlevaCInv", y_.SlevaCInv),
+        credit(k_.pNezdP, "SlevaPInv", y_.SlevaPInv),
+        credit(k_.pNezdztp, "SlevaZtp", y_.SlevaZtp),
         parameter(k_.pDite1, annual(1, false), "12 × {ZvyhDite1}", {first}, monthly),
         parameter(k_.pDite2, annual(2, false), "12 × ({ZvyhDite1} + {PriplDite2})", {first, add2}, monthly),
         parameter(k_.pDite3, annual(3, false), "12 × ({ZvyhDite1} + {PriplDite3})", {first, add3},
@@ -151,11 +151,11 @@ std::vector<ExplanationLine> WagePage::parameters() const
         parameter(k_.pDite1ztp, annual(1, true), "24 × {ZvyhDite1}", {first}, ztp),
         parameter(k_.pDite2ztp, annual(2, true), "24 × ({ZvyhDite1} + {PriplDite2})", {first, add2}, ztp),
         parameter(k_.pDite3ztp, annual(3, true), "24 × ({ZvyhDite1} + {PriplDite3})", {first, add3}, ztp),
-        parameter(k_.p2SazDanod, y_.HraniceVyssi, "", {rate("SazbaVyssi", "vyšší sazba daně", y_.SazbaVyssi)},
+        parameter(k_.p2SazDanod, y_.HraniceVyssi, "", {rate("SazbaVyssi", y_.SazbaVyssi)},
                   "Část zaokrouhleného základu daně nad touto částkou se daní sazbou {SazbaVyssi}."),
         parameter(k_.pMr, static_cast<std::int64_t>(y_.LimitMr), "",
-                  {rate("SazbaSraz", "sazba srážkové daně", y_.SazbaSraz),
-                   crowns("LimitDpp", "limit dohody o provedení práce", y_.LimitDpp)},
+                  {rate("SazbaSraz", y_.SazbaSraz),
+                   crowns("LimitDpp", y_.LimitDpp)},
                   "Bez podepsaného prohlášení se z hrubé mzdy do této částky včetně platí srážková daň {SazbaSraz}; "
                   "u dohody o provedení práce platí limit {LimitDpp}."),
     };

@@ -1,5 +1,7 @@
 #include "explain/ExplanationBuilder.h"
 
+#include "explain/Operands.h"
+
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
@@ -30,19 +32,19 @@ std::string czechCrowns(Extended value) { return czechNumber(value) + NoBreakSpa
 
 std::string czechRate(double rate) { return czechNumber(static_cast<Extended>(rate) * 100) + NoBreakSpace + "%"; }
 
-Operand crowns(std::string name, std::string label, Extended value, bool derived)
+Operand crowns(std::string_view name, Extended value, bool derived)
 {
-    return {std::move(name), std::move(label), czechCrowns(value), value, derived};
+    return {std::string(name), std::string(operandLabel(name)), czechCrowns(value), value, derived};
 }
 
-Operand rate(std::string name, std::string label, double value)
+Operand rate(std::string_view name, double value)
 {
-    return {std::move(name), std::move(label), czechRate(value), static_cast<Extended>(value), false};
+    return {std::string(name), std::string(operandLabel(name)), czechRate(value), static_cast<Extended>(value), false};
 }
 
-Operand count(std::string name, std::string label, Extended value)
+Operand count(std::string_view name, Extended value)
 {
-    return {std::move(name), std::move(label), czechNumber(value), value, false};
+    return {std::string(name), std::string(operandLabel(name)), czechNumber(value), value, false};
 }
 
 std::string capitalised(std::string text)

@@ -21,9 +21,10 @@ std::string czechNumber(Extended value);
 std::string czechCrowns(Extended value);  // "45 000 Kč"
 std::string czechRate(double rate);       // 0.065 as "6,5 %"
 
-Operand crowns(std::string name, std::string label, Extended value, bool derived = false);
-Operand rate(std::string name, std::string label, double value);
-Operand count(std::string name, std::string label, Extended value);
+// An operand by its name, with the one label of that name.
+Operand crowns(std::string_view name, Extended value, bool derived = false);
+Operand rate(std::string_view name, double value);
+Operand count(std::string_view name, Extended value);
 
 // The text with its first letter in capitals (Czech letters included).
 std::string capitalised(std::string text);

@@ -47,9 +47,9 @@ private:
     void addThirds(ExplanationLine& line) const;
     ExplanationLine remaining(ExplanationLine line, Extended deductions) const;
 
-    Operand net() const { return crowns("N", "čistá mzda použitá výpočtem", net_, true); }
-    Operand protectedOperand() const { return crowns("NezabCastka", "nezabavitelná částka", g_.NezabCastka); }
-    Operand limit() const { return crowns("HraniceSrazek", "hranice, nad níž se sráží vše", y_.HraniceSrazek); }
+    Operand net() const { return crowns("N", net_, true); }
+    Operand protectedOperand() const { return crowns("NezabCastka", g_.NezabCastka); }
+    Operand limit() const { return crowns("HraniceSrazek", y_.HraniceSrazek); }
 
     // The debtor's share in words: "Dvě třetiny", "85 %".
     std::string shareWords() const;
@@ -152,7 +152,7 @@ ExplanationLine GarnishmentPage::personsInput() const
     ExplanationLine line = lineFor(k_.EdDeti, LineKind::Input);
     line.result = line.shown;
     if (!computed_) return line;
-    line.operands = {crowns("NezabOsoba", "nezabavitelná částka na vyživovanou osobu", y_.NezabOsoba)};
+    line.operands = {crowns("NezabOsoba", y_.NezabOsoba)};
     addNote(line, "Na každou vyživovanou osobu se k nezabavitelné částce přičítá {NezabOsoba}.");
     return line;
 }
@@ -162,7 +162,7 @@ ExplanationLine GarnishmentPage::reductionInput() const
     ExplanationLine line = lineFor(k_.EdPoniz, LineKind::Input);
     line.result = line.shown;
     if (!computed_) return line;
-    line.operands = {crowns("Ponizeni", "ponížení", g_.Ponizeni)};
+    line.operands = {crowns("Ponizeni", g_.Ponizeni)};
     line.result = czechCrowns(g_.Ponizeni);
     addNote(line,
             "Ponížení se odečte od nezabavitelné částky; větší, než je zobrazená nezabavitelná částka, být "
@@ -176,7 +176,7 @@ ExplanationLine GarnishmentPage::parameter(const Control& c, std::int32_t value)
     if (y_.ZakladNezab == 0 || line.shown != IntToStr(value))
         return notComputed(c, "Parametry roku ještě nejsou načteny.");
     line.result = czechCrowns(value);
-    line.operands = {crowns("Dluznik", "nezabavitelná částka dlužníka", debtorShare(y_), true)};
+    line.operands = {crowns("Dluznik", debtorShare(y_), true)};
     addNote(line, shareWords() + " součtu životního minima a " + y_.BydleniVeVete +
                       ", {Dluznik}, jsou nezabavitelná částka dlužníka.");
     return line;
@@ -187,9 +187,9 @@ ExplanationLine GarnishmentPage::parameter(const Control& c, std::int32_t value)
 ExplanationLine GarnishmentPage::protectedAmount(ExplanationLine line) const
 {
     line.result = czechCrowns(g_.NezabCastka);
-    line.operands.push_back(crowns("ZivMin", "životní minimum jednotlivce", y_.ZivMin));
-    line.operands.push_back(crowns("NormBydlo", "normativní náklad na bydlení", y_.NormBydlo));
-    line.operands.push_back(crowns("Dluznik", "nezabavitelná částka dlužníka", g_.Dluznik, true));
+    line.operands.push_back(crowns("ZivMin", y_.ZivMin));
+    line.operands.push_back(crowns("NormBydlo", y_.NormBydlo));
+    line.operands.push_back(crowns("Dluznik", g_.Dluznik, true));
     const std::int32_t p = g_.PocetOsob;
     const std::int64_t sum = g_.Chraneno;
     const bool floored = sum - g_.Ponizeni < 0;
@@ -198,9 +198,9 @@ ExplanationLine GarnishmentPage::protectedAmount(ExplanationLine line) const
     line.rule = shareWords() + " součtu životního minima {ZivMin} a " + housing + " {NormBydlo}";
     if (p != 0 || g_.Ponizeni != 0) line.rule += ", tj. {Dluznik}";
     if (p != 0) {
-        line.operands.push_back(count("PocetOsob", "počet vyživovaných osob", p));
-        line.operands.push_back(crowns("NezabOsoba", "čtvrtina na každou vyživovanou osobu", y_.NezabOsoba));
-        line.operands.push_back(crowns("Chraneno", "chráněná částka před ponížením", static_cast<Extended>(sum), true));
+        line.operands.push_back(count("PocetOsob", p));
+        line.operands.push_back(crowns("NezabOsoba", y_.NezabOsoba));
+        line.operands.push_back(crowns("Chraneno", static_cast<Extended>(sum), true));
         line.rule += ", + {PocetOsob} × čtvrtina z toho {NezabOsoba} na vyživované osoby";
         // The sum is rounded up before the reduction; without one it is the result itself.
         if (g_.Ponizeni != 0)
@@ -209,7 +209,7 @@ ExplanationLine GarnishmentPage::protectedAmount(ExplanationLine line) const
             line.rounding = "zaokrouhleno nahoru na celé koruny";
     }
     if (g_.Ponizeni != 0) {
-        line.operands.push_back(crowns("Ponizeni", "ponížení", g_.Ponizeni));
+        line.operands.push_back(crowns("Ponizeni", g_.Ponizeni));
         line.rule += ", − ponížení {Ponizeni}";
     }
     if (floored) {
@@ -222,21 +222,21 @@ ExplanationLine GarnishmentPage::protectedAmount(ExplanationLine line) const
 void GarnishmentPage::addRest(ExplanationLine& line) const
 {
     line.operands.push_back(protectedOperand());
-    line.operands.push_back(crowns("ZbytekCiste", "zbytek čisté mzdy nad nezabavitelnou částkou", g_.ZbytekCiste));
+    line.operands.push_back(crowns("ZbytekCiste", g_.ZbytekCiste));
     line.operands.push_back(limit());
 }
 
 void GarnishmentPage::addThirds(ExplanationLine& line) const
 {
     addRest(line);
-    line.operands.push_back(crowns("PrvniTretina", "první třetina", g_.PrvniTretina));
-    line.operands.push_back(crowns("DruhaTretina", "druhá třetina", g_.DruhaTretina));
-    line.operands.push_back(crowns("SrazBezOmez", "část zbytku nad hranicí", g_.SrazBezOmez));
+    line.operands.push_back(crowns("PrvniTretina", g_.PrvniTretina));
+    line.operands.push_back(crowns("DruhaTretina", g_.DruhaTretina));
+    line.operands.push_back(crowns("SrazBezOmez", g_.SrazBezOmez));
     if (g_.ZbytekCiste < 0) {
         addNote(line, "Čistá mzda {N} je nižší než nezabavitelná částka {NezabCastka}, srážet se nedá nic.");
     } else if (y_.Tretiny == Thirds::DivisibleByThree) {
         line.operands.push_back(
-            crowns("ZbytekDelitelny", "zbytek do hranice dělitelný třemi", g_.ZbytekDelitelny, true));
+            crowns("ZbytekDelitelny", g_.ZbytekDelitelny, true));
         addNote(line, g_.ZbytekCiste > y_.HraniceSrazek
                           ? "Zbytek: čistá mzda {N} − nezabavitelná částka {NezabCastka} = {ZbytekCiste}, je nad "
                             "hranicí {HraniceSrazek}: na třetiny se dělí jen hranice, zaokrouhlená dolů na částku "
@@ -336,7 +336,7 @@ ExplanationLine GarnishmentPage::remaining(ExplanationLine line, Extended deduct
 
 ExplanationLine GarnishmentPage::afterPriority(ExplanationLine line) const
 {
-    line.operands.push_back(crowns("SrazPrednost", "srážka přednostní", g_.SrazPrednost));
+    line.operands.push_back(crowns("SrazPrednost", g_.SrazPrednost));
     line.operands.push_back(protectedOperand());
     line.rule = "Čistá mzda {N} − srážka přednostní {SrazPrednost}";
     return remaining(std::move(line), g_.SrazPrednost);
@@ -344,8 +344,8 @@ ExplanationLine GarnishmentPage::afterPriority(ExplanationLine line) const
 
 ExplanationLine GarnishmentPage::afterNonPriority(ExplanationLine line) const
 {
-    line.operands.push_back(crowns("DruhaTretina", "třetina", g_.DruhaTretina));
-    line.operands.push_back(crowns("SrazBezOmez", "část zbytku nad hranicí", g_.SrazBezOmez));
+    line.operands.push_back(crowns("DruhaTretina", g_.DruhaTretina));
+    line.operands.push_back(crowns("SrazBezOmez", g_.SrazBezOmez));
     line.operands.push_back(protectedOperand());
     line.rule = "Čistá mzda {N} − třetina {DruhaTretina} − část nad hranicí {SrazBezOmez}";
     return remaining(std::move(line), static_cast<Extended>(g_.DruhaTretina) + g_.SrazBezOmez);
@@ -353,8 +353,8 @@ ExplanationLine GarnishmentPage::afterNonPriority(ExplanationLine line) const
 
 ExplanationLine GarnishmentPage::afterConcurrence(ExplanationLine line) const
 {
-    line.operands.push_back(crowns("SrazNepr", "srážka přednostní při souběhu", g_.SrazNepr));
-    line.operands.push_back(crowns("DruhaTretina", "srážka nepřednostní při souběhu", g_.DruhaTretina));
+    line.operands.push_back(crowns("SrazNepr", g_.SrazNepr));
+    line.operands.push_back(crowns("DruhaTretina", g_.DruhaTretina));
     line.operands.push_back(protectedOperand());
     line.rule = "Čistá mzda {N} − přednostní {SrazNepr} − nepřednostní {DruhaTretina}";
     addNote(line, "Při souběhu zůstává dlužníkovi totéž co po samotné přednostní srážce.");

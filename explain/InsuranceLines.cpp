@@ -28,12 +28,12 @@ std::string WagePage::smallScaleNote() const
 
 // Each side's social insurance is its own rate of the gross, rounded up on its own.
 ExplanationLine WagePage::socialShare(ExplanationLine line, std::int32_t share, const char* rateName,
-                                      const char* rateLabel, double rateValue) const
+                                      double rateValue) const
 {
     line.result = czechCrowns(share);
     if (!k_.ChckBSocAno.ticked()) return notDeducted(std::move(line), k_.ChckBSocAno);
     line.rule = std::string("{") + rateName + "} z hrubé mzdy {Hruba}";
-    line.operands = {rate(rateName, rateLabel, rateValue), gross()};
+    line.operands = {rate(rateName, rateValue), gross()};
     line.rounding = RoundedUp;
     addNote(line, smallScaleNote());
     return line;
@@ -41,15 +41,14 @@ ExplanationLine WagePage::socialShare(ExplanationLine line, std::int32_t share, 
 
 ExplanationLine WagePage::social(ExplanationLine line) const
 {
-    return socialShare(std::move(line), w_.SocZam, "SazbaSocZam", "sazba sociálního pojištění zaměstnance",
-                       y_.SazbaSocZam);
+    return socialShare(std::move(line), w_.SocZam, "SazbaSocZam", y_.SazbaSocZam);
 }
 
 ExplanationLine WagePage::health(ExplanationLine line) const
 {
     line.result = czechCrowns(w_.ZdrZam);
     if (!k_.ChckBZdrAno.ticked()) return notDeducted(std::move(line), k_.ChckBZdrAno);
-    line.operands = {healthTotal(), rate("SazbaZdr", "sazba zdravotního pojištění", y_.SazbaZdr), gross()};
+    line.operands = {healthTotal(), rate("SazbaZdr", y_.SazbaZdr), gross()};
     if (healthEmployeeShare(y_, healthTotal_) != w_.ZdrZam) {
         addNote(line, "Celkové pojistné se z uložených hodnot odvodit nedá.");
         return line;
@@ -84,8 +83,7 @@ std::string WagePage::minimumBaseNote() const
 
 ExplanationLine WagePage::employerSocial(ExplanationLine line) const
 {
-    return socialShare(std::move(line), w_.SocFir, "SazbaSocFir", "sazba sociálního pojištění zaměstnavatele",
-                       y_.SazbaSocFir);
+    return socialShare(std::move(line), w_.SocFir, "SazbaSocFir", y_.SazbaSocFir);
 }
 
 ExplanationLine WagePage::employerHealth(ExplanationLine line) const
@@ -94,8 +92,8 @@ ExplanationLine WagePage::employerHealth(ExplanationLine line) const
     if (!k_.ChckBZdrAno.ticked()) return notDeducted(std::move(line), k_.ChckBZdrAno);
     const std::int64_t rest = healthTotal_ - w_.ZdrZam;
     line.operands = {
-        crowns("ZdrZam", "zdravotní pojištění zaměstnance", w_.ZdrZam), healthTotal(),
-        crowns("ZbytekZdr", "zbytek celkového pojistného po podílu zaměstnance", static_cast<Extended>(rest), true)};
+        crowns("ZdrZam", w_.ZdrZam), healthTotal(),
+        crowns("ZbytekZdr", static_cast<Extended>(rest), true)};
     if (y_.DeleniZdr == HealthSplit::EmployerRest) {
         line.rule = "Celkové pojistné {ZdrCelkem} − podíl zaměstnance {ZdrZam}";
         addNote(line, "Zaměstnavatel platí zbytek celkového pojistného; okno roku " +

@@ -23,10 +23,10 @@ ExplanationLine WagePage::bonus(ExplanationLine line) const
         return line;
     }
     addBasicTax(line);
-    line.operands.push_back(crowns("NevyuziteZvyh", "nevyužité zvýhodnění na děti", signed_.nevyuziteZvyh, true));
-    line.operands.push_back(crowns("MinBonus", "nejmenší vyplácený bonus", y_.MinBonus));
+    line.operands.push_back(crowns("NevyuziteZvyh", signed_.nevyuziteZvyh, true));
+    line.operands.push_back(crowns("MinBonus", y_.MinBonus));
     const bool wholeTax = y_.SlevyZ == CreditsAgainst::WholeTax;
-    if (wholeTax) line.operands.push_back(crowns("MinHrubaBonus", "polovina minimální mzdy", y_.MinHrubaBonus));
+    if (wholeTax) line.operands.push_back(crowns("MinHrubaBonus", y_.MinHrubaBonus));
     if (signed_.predSlevami <= 0) {
         addNote(line, wholeTax ? "Ze základu nevychází žádná daň a nevyužité zvýhodnění {NevyuziteZvyh} je celé "
                                  "zvýhodnění."
@@ -93,16 +93,16 @@ ExplanationLine WagePage::net(ExplanationLine line) const
     Operand tax;
     switch (route_) {
     case Route::Signed:
-        tax = crowns("Dan", "daň po slevách", static_cast<Extended>(wholeNumber(w_.TextDanN).value_or(0)));
+        tax = crowns("DanN", static_cast<Extended>(wholeNumber(w_.TextDanN).value_or(0)));
         break;
-    case Route::Withholding: tax = crowns("Dan", "srážková daň", w_.DanSrazkova); break;
-    case Route::Advance: tax = crowns("Dan", "záloha na daň", static_cast<Extended>(advanceTax_), true); break;
+    case Route::Withholding: tax = crowns("DanSrazkova", w_.DanSrazkova); break;
+    case Route::Advance: tax = crowns("DanZaloha", static_cast<Extended>(advanceTax_), true); break;
     }
-    line.rule = "Hrubá mzda {Hruba} − " + tax.label +
-                " {Dan} − sociální pojištění {SocZam} − zdravotní pojištění "
+    line.rule = "Hrubá mzda {Hruba} − " + tax.label + " {" + tax.name +
+                "} − sociální pojištění {SocZam} − zdravotní pojištění "
                 "{ZdrZam}";
-    line.operands = {gross(), tax, crowns("SocZam", "sociální pojištění zaměstnance", w_.SocZam),
-                     crowns("ZdrZam", "zdravotní pojištění zaměstnance", w_.ZdrZam)};
+    line.operands = {gross(), tax, crowns("SocZam", w_.SocZam),
+                     crowns("ZdrZam", w_.ZdrZam)};
     if (w_.Bonus != 0) addNote(line, "Daňový bonus se sem nepřičítá, je v poli „" + labelFor("CprBezBon") + "“.");
     if (netMode_ && w_.Hruba == LargestGross)
         addNote(line,
@@ -120,8 +120,8 @@ ExplanationLine WagePage::netWithBonus(ExplanationLine line) const
 {
     line.result = czechCrowns(static_cast<Extended>(net_) + w_.Bonus);
     line.rule = "Čistá mzda {Cista} + daňový bonus {Bonus}";
-    line.operands = {crowns("Cista", "čistá mzda bez bonusu", static_cast<Extended>(net_)),
-                     crowns("Bonus", "daňový bonus", w_.Bonus)};
+    line.operands = {crowns("Cista", static_cast<Extended>(net_)),
+                     crowns("Bonus", w_.Bonus)};
     if (w_.Bonus == 0) addNote(line, "Bonus se nevyplácí, částka se rovná čisté mzdě bez bonusu.");
     return line;
 }
@@ -132,8 +132,8 @@ ExplanationLine WagePage::employerInsurance(ExplanationLine line) const
     const std::int64_t sum = static_cast<std::int64_t>(w_.ZdrFir) + w_.SocFir;
     line.result = czechCrowns(static_cast<Extended>(sum));
     line.rule = "Zdravotní pojištění {ZdrFir} + sociální pojištění {SocFir}";
-    line.operands = {crowns("ZdrFir", "zdravotní pojištění zaměstnavatele", w_.ZdrFir),
-                     crowns("SocFir", "sociální pojištění zaměstnavatele", w_.SocFir)};
+    line.operands = {crowns("ZdrFir", w_.ZdrFir),
+                     crowns("SocFir", w_.SocFir)};
     return line;
 }
 
@@ -142,8 +142,8 @@ ExplanationLine WagePage::employerCost(ExplanationLine line) const
     const std::int64_t cost = static_cast<std::int64_t>(w_.Hruba) + w_.ZdrFir + w_.SocFir;
     line.result = czechCrowns(static_cast<Extended>(cost));
     line.rule = "Hrubá mzda {Hruba} + zdravotní pojištění {ZdrFir} + sociální pojištění {SocFir} zaměstnavatele";
-    line.operands = {gross(), crowns("ZdrFir", "zdravotní pojištění zaměstnavatele", w_.ZdrFir),
-                     crowns("SocFir", "sociální pojištění zaměstnavatele", w_.SocFir)};
+    line.operands = {gross(), crowns("ZdrFir", w_.ZdrFir),
+                     crowns("SocFir", w_.SocFir)};
     return line;
 }
 

@@ -11,23 +11,23 @@ namespace platomer::explaining {
 
 void WagePage::addBasicTax(ExplanationLine& line) const
 {
-    line.operands.push_back(rate("SazbaZaklProcent", "základní sazba daně", y_.SazbaZaklProcent / 100.0));
-    line.operands.push_back(crowns("ZakladZakl", "část základu do hranice vyšší sazby", w_.ZakladZakl));
+    line.operands.push_back(rate("SazbaZaklProcent", y_.SazbaZaklProcent / 100.0));
+    line.operands.push_back(crowns("ZakladZakl", w_.ZakladZakl));
     if (y_.SlevyZ == CreditsAgainst::BasicPart)
-        line.operands.push_back(crowns("ZakladniDan", "daň základní sazbou", signed_.predSlevami, true));
+        line.operands.push_back(crowns("ZakladniDan", signed_.predSlevami, true));
     else
-        line.operands.push_back(crowns("DanPredSlevami", "daň před slevami", signed_.predSlevami, true));
-    line.operands.push_back(crowns("SlevyCelkem", "slevy na dani", w_.SlevyCelkem));
-    line.operands.push_back(crowns("ZvyhDeti", "daňové zvýhodnění na děti", w_.ZvyhDeti));
-    line.operands.push_back(crowns("DanPoSlevach", "daň po slevách a zvýhodnění", signed_.poSlevach, true));
+        line.operands.push_back(crowns("DanPredSlevami", signed_.predSlevami, true));
+    line.operands.push_back(crowns("SlevyCelkem", w_.SlevyCelkem));
+    line.operands.push_back(crowns("ZvyhDeti", w_.ZvyhDeti));
+    line.operands.push_back(crowns("DanPoSlevach", signed_.poSlevach, true));
 }
 
 void WagePage::addHigherTax(ExplanationLine& line) const
 {
     if (w_.ZakladVyssi <= 0) return;
-    line.operands.push_back(rate("SazbaVyssi", "vyšší sazba daně", y_.SazbaVyssi));
-    line.operands.push_back(crowns("ZakladVyssi", "část základu nad hranicí vyšší sazby", w_.ZakladVyssi));
-    line.operands.push_back(crowns("DanVyssi", "daň vyšší sazbou", w_.DanVyssi));
+    line.operands.push_back(rate("SazbaVyssi", y_.SazbaVyssi));
+    line.operands.push_back(crowns("ZakladVyssi", w_.ZakladVyssi));
+    line.operands.push_back(crowns("DanVyssi", w_.DanVyssi));
     line.rule += " + daň {SazbaVyssi} z části základu nad hranicí {ZakladVyssi} ({DanVyssi})";
     addNote(line, higherRateNote());
 }
@@ -70,7 +70,7 @@ ExplanationLine WagePage::creditsOffWholeTax(ExplanationLine line) const
 {
     if (signed_.predSlevami <= 0) {
         addNote(line, "Ze základu {ZakladZaokr} nevychází žádná daň, slevy se proto neodečítají.");
-        line.operands.push_back(crowns("ZakladZaokr", "zaokrouhlený základ daně", w_.ZakladZaokr));
+        line.operands.push_back(crowns("ZakladZaokr", w_.ZakladZaokr));
         return line;
     }
     line.rule = "Daň {SazbaZaklProcent} ze základu {ZakladZakl}";
@@ -104,9 +104,9 @@ ExplanationLine WagePage::advance(ExplanationLine line) const
         return line;
     }
     line.result = czechCrowns(static_cast<Extended>(advanceTax_));
-    line.operands = {rate("SazbaZal", "sazba zálohy na daň", y_.SazbaZal),
-                     crowns("ZakladZakl", "část základu do hranice vyšší sazby", w_.ZakladZakl),
-                     crowns("DanZakl", "daň základní sazbou", w_.DanZakl), gross()};
+    line.operands = {rate("SazbaZal", y_.SazbaZal),
+                     crowns("ZakladZakl", w_.ZakladZakl),
+                     crowns("DanZakl", w_.DanZakl), gross()};
     line.rule = w_.ZakladVyssi > 0 ? "Daň {SazbaZal} ze základu do hranice {ZakladZakl} ({DanZakl})"
                                    : "Daň {SazbaZal} ze základu {ZakladZakl} ({DanZakl})";
     addHigherTax(line);
@@ -131,8 +131,8 @@ ExplanationLine WagePage::withholding(ExplanationLine line) const
     }
     line.result = czechCrowns(w_.DanSrazkova);
     line.rule = "{SazbaSraz} z hrubé mzdy {ZakladSraz}";
-    line.operands = {rate("SazbaSraz", "sazba srážkové daně", y_.SazbaSraz),
-                     crowns("ZakladSraz", "základ srážkové daně, sama hrubá mzda", w_.ZakladSraz)};
+    line.operands = {rate("SazbaSraz", y_.SazbaSraz),
+                     crowns("ZakladSraz", w_.ZakladSraz)};
     line.rounding = "zaokrouhleno dolů na celé koruny";
     addNote(line, "Bez podepsaného prohlášení se z hrubé mzdy " + withholdingLimit() +
                       " včetně platí srážková daň, ze základu bez zaokrouhlení.");

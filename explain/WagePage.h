@@ -38,8 +38,7 @@ private:
                               std::string_view note) const;
     std::vector<ExplanationLine> parameters() const;
 
-    ExplanationLine socialShare(ExplanationLine line, std::int32_t share, const char* rateName, const char* rateLabel,
-                                double rateValue) const;
+    ExplanationLine socialShare(ExplanationLine line, std::int32_t share, const char* rateName, double rateValue) const;
     ExplanationLine social(ExplanationLine line) const;
     ExplanationLine health(ExplanationLine line) const;
     ExplanationLine base(ExplanationLine line) const;
@@ -66,10 +65,10 @@ private:
     void addBasicTax(ExplanationLine& line) const;
     void addHigherTax(ExplanationLine& line) const;
 
-    Operand gross() const { return crowns("Hruba", "hrubá mzda", w_.Hruba); }
+    Operand gross() const { return crowns("Hruba", w_.Hruba); }
     Operand healthTotal() const
     {
-        return crowns("ZdrCelkem", "zdravotní pojištění celkem", static_cast<Extended>(healthTotal_), true);
+        return crowns("ZdrCelkem", static_cast<Extended>(healthTotal_), true);
     }
     // The same figure by the law's own rules of the year, where the window's rules differ.
     void addLawFigure(ExplanationLine& line, Extended windowFigure, Extended lawFigure, std::string_view why) const;

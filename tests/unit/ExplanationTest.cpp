@@ -260,10 +260,13 @@ std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
         const char* taxPanel = route == TaxRoute::Signed        ? "PDanN"
                                : route == TaxRoute::Withholding ? "PDan15"
                                                                 : "PDan20p";
-        EXPECT_EQ(operand(l, "Dan"), c.panel(taxPanel));
+        const char* tax = route == TaxRoute::Signed        ? "DanN"
+                          : route == TaxRoute::Withholding ? "DanSrazkova"
+                                                           : "DanZaloha";
+        EXPECT_EQ(operand(l, tax), c.panel(taxPanel));
         EXPECT_EQ(operand(l, "SocZam"), c.panel("PSocialni"));
         EXPECT_EQ(operand(l, "ZdrZam"), c.panel("PZdravotni"));
-        return gross - operand(l, "Dan") - operand(l, "SocZam") - operand(l, "ZdrZam");
+        return gross - operand(l, tax) - operand(l, "SocZam") - operand(l, "ZdrZam");
     }
     if (n == "CprBezBon") {
         EXPECT_EQ(operand(l, "Cista"), c.panel("EdCista"));
