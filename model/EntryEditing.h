@@ -38,6 +38,7 @@ void undoEdit(FormModel& form, Control& entry);
 struct MenuItem {
     const char* text;  // "-" is the separator
     bool enabled;
+    bool checked = false;  // the choice in force, in a menu of choices
 };
 // The entry's context menu, each item enabled only when it can act.
 std::vector<MenuItem> entryMenu(const FormModel& form, const Control& entry);

@@ -34,6 +34,7 @@
     ROW(CtrlV, Key_V, true, false)              \
     ROW(CtrlX, Key_X, true, false)              \
     ROW(CtrlZ, Key_Z, true, false)              \
+    ROW(CtrlR, Key_R, true, false)              \
     ROW(Menu, Key_Menu, false, false)           \
     ROW(ShiftF10, Key_F10, false, true)
 

@@ -6,6 +6,7 @@
 
 #include "model/EntryText.h"
 #include "model/NumericEntry.h"
+#include "model/Years.h"
 
 namespace platomer {
 
@@ -66,7 +67,10 @@ void UserActions::click(Control& c)
         case Kind::Entry:
             if (form_.moveFocus(c, FocusCause::Mouse)) form_.userEdit(c, c.text(), textLength(c.text()));
             break;
-        case Kind::Label: form_.raise(c, Event::Click); break;
+        case Kind::Label:
+            form_.raise(c, Event::Click);
+            if (isYearHeading(c)) openYearMenu();
+            break;
         default: break;
         }
     });
@@ -140,6 +144,8 @@ void UserActions::press(Key key)
     case Key::CtrlShiftTab: return dispatch([&] { form_.switchPage(1 - form_.activePage()); });
     case Key::Menu:
     case Key::ShiftF10: return openMenu();
+    // The window takes Ctrl+R before any control: no key filter sees it.
+    case Key::CtrlR: return openYearMenu();
     default:
         if (Control& f = form_.focused(); f.isEntry()) dispatch([&] { editKey(f, key); });
         return;
@@ -212,16 +218,77 @@ void UserActions::rightClick(Control& c)
 
 void UserActions::openMenu()
 {
-    if (Control& f = form_.focused(); f.isEntry()) menuOwner_ = &f;
+    if (Control& f = form_.focused(); f.isEntry()) {
+        menuOwner_ = &f;
+        yearMenu_ = false;
+    }
+}
+
+namespace {
+
+// The texts of the years, kept for the menu items that point to them.
+const std::vector<std::string>& yearTexts()
+{
+    static const std::vector<std::string> texts = [] {
+        std::vector<std::string> t;
+        for (const YearRow& row : years())
+            t.push_back(std::to_string(row.rok));
+        return t;
+    }();
+    return texts;
+}
+
+constexpr std::string_view YearHeadings[] = {"LabelRok", "Label17"};
+
+}  // namespace
+
+bool UserActions::isYearHeading(const Control& control)
+{
+    return std::find(std::begin(YearHeadings), std::end(YearHeadings), control.name()) != std::end(YearHeadings);
+}
+
+void UserActions::openYearMenu()
+{
+    menuOwner_ = nullptr;
+    yearMenu_ = true;
+}
+
+Control* UserActions::menuAnchor() const
+{
+    if (menuOwner_) return menuOwner_;
+    if (!yearMenu_) return nullptr;
+    for (std::string_view name : YearHeadings)
+        if (Control* heading = form_.find(name); heading && form_.pageOf(*heading) == form_.activePage())
+            return heading;
+    return nullptr;
+}
+
+std::string UserActions::menuTitle() const { return yearMenu_ ? "Pravidla roku" : ""; }
+
+void UserActions::chooseYear(int rok)
+{
+    dispatch([&] { form_.ZvolRok(rok); });
 }
 
 std::vector<MenuItem> UserActions::menuItems() const
 {
+    if (yearMenu_) {
+        std::vector<MenuItem> items;
+        for (const std::string& text : yearTexts())
+            items.push_back({text.c_str(), true, text == std::to_string(form_.rok().rok)});
+        return items;
+    }
     return menuOwner_ ? entryMenu(form_, *menuOwner_) : std::vector<MenuItem>{};
 }
 
 bool UserActions::chooseMenuItem(const std::string& text)
 {
+    if (std::exchange(yearMenu_, false)) {
+        const std::vector<std::string>& texts = yearTexts();
+        if (std::find(texts.begin(), texts.end(), text) == texts.end()) return false;
+        chooseYear(std::stoi(text));
+        return true;
+    }
     Control* owner = std::exchange(menuOwner_, nullptr);
     if (!owner) return false;
     const std::vector<MenuItem> items = entryMenu(form_, *owner);

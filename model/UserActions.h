@@ -42,13 +42,28 @@ public:
 
     // The context menu of the focused entry (the Menu key, Shift+F10, the right button).
     void openMenu();
+    // The menu "Pravidla roku" of the years, under the heading of the page shown (a click on the
+    // heading, Ctrl+R). It moves no focus.
+    void openYearMenu();
     // The entry whose menu is open, or nullptr.
     Control* menuOwner() const { return menuOwner_; }
+    // The control an open menu belongs to: the entry, or the heading of the year menu.
+    Control* menuAnchor() const;
+    // The title of the open menu; empty for an entry's.
+    std::string menuTitle() const;
     std::vector<MenuItem> menuItems() const;
     // Chooses an item of the open menu by its text (a disabled one does nothing); the menu
     // closes. False when no menu is open or it has no such item.
     bool chooseMenuItem(const std::string& text);
-    void closeMenu() { menuOwner_ = nullptr; }
+    void closeMenu()
+    {
+        menuOwner_ = nullptr;
+        yearMenu_ = false;
+    }
+    // Chooses the rules of a year, as its item in the year menu does.
+    void chooseYear(int rok);
+    // The heading of a page, which opens the year menu.
+    static bool isYearHeading(const Control& control);
 
     // The text of the error box for an error's message.
     static std::string errorText(const std::string& message);
@@ -64,6 +79,7 @@ private:
     TKalkulajda& form_;
     bool activated_ = false;
     Control* menuOwner_ = nullptr;
+    bool yearMenu_ = false;
 };
 
 }  // namespace platomer

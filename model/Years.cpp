@@ -26,6 +26,17 @@ const YearRow* findYear(int rok)
 
 const YearRow& defaultYear() { return Rows.front(); }
 
+const YearRow* yearNamed(std::string_view text)
+{
+    if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string_view::npos) return nullptr;
+    return findYear(std::stoi(std::string(text)));
+}
+
+std::string unknownYearMessage(std::string_view text)
+{
+    return "Pravidla roku „" + std::string(text) + "“ program nezná, zná roky " + yearListText() + ".";
+}
+
 std::string applicationTitle(int rok) { return "Platomer " + std::to_string(rok); }
 
 std::string yearListText()

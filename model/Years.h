@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "model/TaxYear.h"
 
@@ -30,6 +31,10 @@ std::span<const YearRow> years();
 const YearRow* findYear(int rok);
 // The row the window starts with.
 const YearRow& defaultYear();
+// The row of a year written as its four digits ("2025"), or nullptr.
+const YearRow* yearNamed(std::string_view text);
+// The one line that answers a year the calculator does not know.
+std::string unknownYearMessage(std::string_view text);
 // "Platomer 2023": the program's name with the year whose rules it follows.
 std::string applicationTitle(int rok);
 // "2023, 2024, 2025 a 2026".
