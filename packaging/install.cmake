@@ -37,7 +37,16 @@ if(TARGET platomer)
   target_compile_definitions(platomer PRIVATE PLATOMER_DESKTOP_ID="${PLATOMER_APP_ID}")
 
   install(TARGETS platomer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${platomer_packaging}/platomer.desktop
+  # The launcher names the years of the program's own list and has an action for each.
+  add_executable(platomer-launcher ${PROJECT_SOURCE_DIR}/tools/launcher/main.cpp)
+  target_link_libraries(platomer-launcher PRIVATE platomer_core)
+  set(platomer_desktop ${CMAKE_CURRENT_BINARY_DIR}/platomer.desktop)
+  add_custom_command(OUTPUT ${platomer_desktop}
+    COMMAND platomer-launcher ${platomer_packaging}/platomer.desktop.in ${platomer_desktop}
+    DEPENDS platomer-launcher ${platomer_packaging}/platomer.desktop.in
+    COMMENT "Writing the launcher with the actions of the years")
+  add_custom_target(platomer_launcher ALL DEPENDS ${platomer_desktop})
+  install(FILES ${platomer_desktop}
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${PLATOMER_APP_ID}.desktop)
   install(FILES ${platomer_metainfo_file}
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME ${PLATOMER_APP_ID}.metainfo.xml)

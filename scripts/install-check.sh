@@ -17,7 +17,7 @@ fi
 build=$1
 package_build=${2:-build-package}
 # What the package installs; the rest of a build (the tests, the replay tool) is not needed here.
-targets=(platomer platomer_icons platomer_docs)
+targets=(platomer platomer_icons platomer_docs platomer_launcher)
 
 packages=(desktop-file-utils appstream lintian)
 scripts/need-packages.sh "${packages[@]}"
@@ -105,6 +105,9 @@ check "Exec=$exec_line runs the installed ${binary#"$stage"}" test -x "$binary"
 # The launcher's icon, by name in the hicolor theme: every fixed size and the scalable picture.
 icon=$(desktop_key Icon "$desktop")
 check "Icon=$icon is a theme name, not a path" is_theme_name "$icon"
+for year in 2024 2025 2026; do
+  check "the launcher has the action Pravidla roku $year" grep -qx "Exec=platomer --rok $year" "$desktop"
+done
 hicolor=$root/share/icons/hicolor
 for size in "${sizes[@]}"; do
   png=$hicolor/${size}x${size}/apps/$icon.png
