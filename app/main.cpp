@@ -1,15 +1,14 @@
 // Platomer 2023: starts the toolkit, builds the calculator window and runs until it is closed.
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 
 #include "app/QtPlatform.h"
-#include "ui/Binding.h"
-#include "ui/CzechTranslations.h"
-#include "ui/WidgetFactory.h"
-#include "ui/WindowIcon.h"
+#include "ui/MainWindow.h"
 
 namespace {
 
@@ -21,6 +20,27 @@ bool set(const char* variable)
 
 // The toolkit aborts when it finds no display; say so in plain words instead.
 bool displayAvailable() { return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"); }
+
+// The start-up benchmark (bench/startup.sh) measures the program up to its first results on the
+// screen: with PLATOMER_QUIT_AFTER_FIRST_FRAME set it quits once the window, activated and so
+// showing the results of its first activation, has painted. A paint of the window updates all its
+// widgets that changed at once; the quit comes after it.
+class QuitAfterFirstFrame : public QObject {
+public:
+    explicit QuitAfterFirstFrame(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && window_.isActiveWindow() &&
+            static_cast<QWidget*>(watched)->window() == &window_)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
 
 void centreOnScreen(QWidget& window)
 {
@@ -48,21 +68,15 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to its launcher and so to the launcher's icon and name
     // (the id is the metainfo's; packaging/install.cmake passes it in).
     QGuiApplication::setDesktopFileName(QStringLiteral(PLATOMER_DESKTOP_ID));
-    // The print and file dialogs speak Czech like the window, whatever the system's language.
-    installCzechTranslations(app);
 
     QtPlatform platform;
-    TKalkulajda form(platform);
-    BuiltWindow built = buildWindow(form);
-    platform.setOwner(built.window);
-    built.window->setWindowIcon(windowIcon());
-    // From here the model decides: input becomes its actions, the widgets mirror it.
-    Binding binding(form, built);
-
-    centreOnScreen(*built.window);
-    built.window->show();
-    built.window->activateWindow();
-    // The first activation of the window runs the model's activation handler, once.
-    binding.start();
+    MainWindow main(platform);
+    platform.setOwner(main.window());
+    centreOnScreen(*main.window());
+    // From here the model decides: input becomes its actions, the widgets mirror it. The first
+    // activation of the window runs the model's activation handler, once.
+    main.show();
+    std::unique_ptr<QuitAfterFirstFrame> quit;
+    if (set("PLATOMER_QUIT_AFTER_FIRST_FRAME")) quit = std::make_unique<QuitAfterFirstFrame>(*main.window());
     return app.exec();
 }

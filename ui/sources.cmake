@@ -1,6 +1,8 @@
-# The window's widgets, built from the control table and the look table, and the desktop services.
+# The window, assembled in ui/MainWindow: its widgets (widgets/, look/), the binding to the model
+# (binding/), the figure features (figures/), the accessibility (accessibility/) and the desktop
+# services.
 find_package(Qt6 REQUIRED COMPONENTS Svg PrintSupport)
-file(GLOB platomer_ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+file(GLOB_RECURSE platomer_ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_library(platomer_ui STATIC ${platomer_ui_sources} ${CMAKE_CURRENT_SOURCE_DIR}/app/QtPlatform.cpp)
 target_link_libraries(platomer_ui PUBLIC platomer_explain Qt6::Widgets Qt6::Svg Qt6::PrintSupport)
 set_target_properties(platomer_ui PROPERTIES AUTOMOC ON)

@@ -14,10 +14,10 @@
 
 #include "WindowFixture.h"
 #include "model/ControlLabels.h"
-#include "ui/BevelFrame.h"
-#include "ui/DisplayPanel.h"
-#include "ui/LookTable.h"
-#include "ui/TickBox.h"
+#include "ui/look/LookTable.h"
+#include "ui/widgets/BevelFrame.h"
+#include "ui/widgets/DisplayPanel.h"
+#include "ui/widgets/TickBox.h"
 
 namespace platomer {
 

@@ -12,11 +12,11 @@
 
 #include "WindowFixture.h"
 #include "explain/Explanation.h"
-#include "ui/ComputationText.h"
-#include "ui/ComputationWindow.h"
 #include "ui/CzechTranslations.h"
-#include "ui/DisplayPanel.h"
-#include "ui/FigureTooltips.h"
+#include "ui/figures/ComputationText.h"
+#include "ui/figures/ComputationWindow.h"
+#include "ui/figures/FigureTooltips.h"
+#include "ui/widgets/DisplayPanel.h"
 
 namespace platomer {
 

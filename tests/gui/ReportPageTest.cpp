@@ -10,8 +10,8 @@
 
 #include "WindowFixture.h"
 #include "explain/Explanation.h"
-#include "ui/ComputationText.h"
-#include "ui/ReportPage.h"
+#include "ui/figures/ComputationText.h"
+#include "ui/figures/ReportPage.h"
 
 namespace platomer {
 

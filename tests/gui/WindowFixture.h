@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "tools/replay/PrintingPlatform.h"
-#include "ui/Binding.h"
+#include "ui/MainWindow.h"
 
 namespace platomer {
 
@@ -21,9 +21,10 @@ class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TKalkulajda>(platform);
-        built = buildWindow(*form);
-        binding = std::make_unique<Binding>(*form, built);
+        main = std::make_unique<MainWindow>(platform);
+        form = &main->form();
+        built = main->built();
+        binding = &main->binding();
         watchdog.setInterval(50);
         QObject::connect(&watchdog, &QTimer::timeout, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -32,10 +33,8 @@ protected:
             }
         });
         watchdog.start();
-        built.window->show();
-        built.window->activateWindow();
+        main->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(built.window));
-        binding->start();
         QCoreApplication::processEvents();
     }
 
@@ -43,8 +42,7 @@ protected:
     {
         watchdog.stop();
         EXPECT_FALSE(modalSeen) << "a modal box opened";
-        binding.reset();
-        delete built.window;
+        main.reset();
     }
 
     template <class W = QWidget>
@@ -85,9 +83,10 @@ protected:
 
     std::ostringstream recorded;
     PrintingPlatform platform{recorded, ','};
-    std::unique_ptr<TKalkulajda> form;
-    BuiltWindow built;
-    std::unique_ptr<Binding> binding;
+    std::unique_ptr<MainWindow> main;
+    TKalkulajda* form = nullptr;
+    BuiltWindow built;  // the main window's widgets
+    Binding* binding = nullptr;
     QTimer watchdog;
     bool modalSeen = false;
 };

@@ -6,7 +6,7 @@
 
 #include "WindowFixture.h"
 #include "model/Publisher.h"
-#include "ui/DisplayPanel.h"
+#include "ui/widgets/DisplayPanel.h"
 
 namespace platomer {
 

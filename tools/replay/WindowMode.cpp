@@ -26,15 +26,16 @@
 #include "app/QtPlatform.h"
 #include "tools/replay/PrintingPlatform.h"
 #include "tools/replay/ReplayScript.h"
-#include "ui/Binding.h"
-#include "ui/CharacterOffsets.h"
-#include "ui/ComputationText.h"
-#include "ui/ComputationWindow.h"
-#include "ui/DisplayPanel.h"
-#include "ui/FieldColour.h"
-#include "ui/FigureTooltips.h"
-#include "ui/QtKeys.h"
-#include "ui/ReportPage.h"
+#include "ui/MainWindow.h"
+#include "ui/binding/Binding.h"
+#include "ui/binding/CharacterOffsets.h"
+#include "ui/binding/QtKeys.h"
+#include "ui/figures/ComputationText.h"
+#include "ui/figures/ComputationWindow.h"
+#include "ui/figures/FigureTooltips.h"
+#include "ui/figures/ReportPage.h"
+#include "ui/look/FieldColour.h"
+#include "ui/widgets/DisplayPanel.h"
 
 namespace platomer {
 
@@ -390,19 +391,15 @@ int runWindow(int argc, char** argv, std::istream& script, char separator, const
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromStdString(applicationTitle(defaultYear().rok)));
     WindowPlatform platform(std::cout, separator);
-    TKalkulajda form(platform);
-    BuiltWindow built = buildWindow(form);
-    Binding binding(form, built);
-    built.window->show();
+    MainWindow main(platform);
     // The one activation: the window becomes the active window and the binding runs the model's.
-    built.window->activateWindow();
-    if (!QTest::qWaitForWindowActive(built.window)) {
+    main.show();
+    if (!QTest::qWaitForWindowActive(main.window())) {
         std::cerr << "platomer-replay: the window did not become active\n";
         return 2;
     }
-    binding.start();
     QCoreApplication::processEvents();
-    WindowSurface surface(form, binding);
+    WindowSurface surface(main.form(), main.binding());
     ReplayScript(surface, names, std::cout).run(script);
     return 0;
 }
