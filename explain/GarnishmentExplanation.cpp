@@ -1,5 +1,6 @@
 // How each figure of the garnishment page came about: the non-seizable amount, the rest of the
 // net wage above it, its thirds up to the limit, the part above the limit and what remains.
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -207,6 +208,13 @@ ExplanationLine GarnishmentPage::protectedAmount(ExplanationLine line) const
             line.rule += ", zaokrouhleno nahoru na celé koruny: {Chraneno}";
         else
             line.rounding = "zaokrouhleno nahoru na celé koruny";
+    } else if (static_cast<Extended>(sum) != static_cast<Extended>(g_.Dluznik)) {
+        // A share of the base with a fraction of a crown is rounded up too.
+        line.operands.push_back(crowns("Chraneno", static_cast<Extended>(sum), true));
+        if (g_.Ponizeni != 0)
+            line.rule += ", zaokrouhleno nahoru na celé koruny: {Chraneno}";
+        else
+            line.rounding = "zaokrouhleno nahoru na celé koruny";
     }
     if (g_.Ponizeni != 0) {
         line.operands.push_back(crowns("Ponizeni", g_.Ponizeni));
@@ -265,8 +273,10 @@ ExplanationLine GarnishmentPage::aboveLimit(ExplanationLine line) const
     addRest(line);
     if (g_.ZbytekCiste > y_.HraniceSrazek) {
         line.rule = "Zbytek {ZbytekCiste} − hranice {HraniceSrazek}";
-        line.rounding = y_.Tretiny == Thirds::EachRounded ? "na celé koruny, půl koruny k sudému číslu"
-                                                          : "zaokrouhleno nahoru na celé koruny";
+        if (y_.Tretiny == Thirds::EachRounded)
+            line.rounding = "na celé koruny, půl koruny k sudému číslu";
+        else if (y_.HraniceSrazek != std::floor(y_.HraniceSrazek))
+            line.rounding = "zaokrouhleno nahoru na celé koruny";
         addNote(line,
                 "Zbytek je čistá mzda {N} − nezabavitelná částka {NezabCastka}; co je nad hranicí, se srazí celé.");
     } else {

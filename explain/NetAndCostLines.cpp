@@ -26,7 +26,11 @@ ExplanationLine WagePage::bonus(ExplanationLine line) const
     line.operands.push_back(crowns("NevyuziteZvyh", signed_.nevyuziteZvyh, true));
     line.operands.push_back(crowns("MinBonus", y_.MinBonus));
     const bool wholeTax = y_.SlevyZ == CreditsAgainst::WholeTax;
-    if (wholeTax) line.operands.push_back(crowns("MinHrubaBonus", y_.MinHrubaBonus));
+    if (wholeTax) {
+        line.operands.push_back(gross());
+        line.operands.push_back(crowns("MinHrubaBonus", y_.MinHrubaBonus));
+        line.operands.push_back(crowns("DanPoOsobnich", signed_.poSlevach + w_.ZvyhDeti, true));
+    }
     if (signed_.predSlevami <= 0) {
         addNote(line, wholeTax ? "Ze základu nevychází žádná daň a nevyužité zvýhodnění {NevyuziteZvyh} je celé "
                                  "zvýhodnění."
@@ -46,7 +50,7 @@ ExplanationLine WagePage::bonus(ExplanationLine line) const
     } else if (shown != static_cast<double>(std::min<Extended>(signed_.nevyuziteZvyh, y_.MaxBonus))) {
         addNote(line, "Bonus se z uložených hodnot odvodit nedá.");
     } else if (wholeTax) {
-        line.rule = "Zvýhodnění na děti {ZvyhDeti} − daň po slevách";
+        line.rule = "Zvýhodnění na děti {ZvyhDeti} − daň po slevách {DanPoOsobnich}";
         addNote(line,
                 "Daň po slevách a zvýhodnění vychází záporně ({DanPoSlevach}); nevyužité zvýhodnění se "
                 "vyplácí jako bonus, je-li aspoň {MinBonus}.");

@@ -18,6 +18,7 @@ constexpr OperandName Names[] = {
     {"Chraneno", "chráněná částka před ponížením"},
     {"Cista", "čistá mzda bez bonusu"},
     {"DanN", "daň po slevách"},
+    {"DanPoOsobnich", "daň po slevách, před zvýhodněním na děti"},
     {"DanPoSlevach", "daň po slevách a zvýhodnění"},
     {"DanPredSlevami", "daň před slevami"},
     {"DanSrazkova", "srážková daň"},

@@ -28,6 +28,8 @@ void Control::setTicked(bool ticked) { form_->writeTick(*this, ticked); }
 void Control::setEnabled(bool enabled)
 {
     if (enabled_ == enabled) return;
+    // A control that is switched off while it holds the focus hands it on, as a window does.
+    if (!enabled && focused()) form_->focusNext(true);
     enabled_ = enabled;
     form_->notify(*this);
 }

@@ -28,7 +28,11 @@ for script in "${scripts[@]}"; do
     echo "FAIL ($mode): no $script with its $(basename "$expected")"
     continue
   fi
-  actual=$("$tool" "${args[@]}" "$script" 2>&1)
+  # A first line "#! ARGS" gives the replay tool arguments of the script's own (--rok 2026).
+  extra=()
+  first=$(head -n 1 "$script")
+  [[ $first == '#! '* ]] && read -r -a extra <<<"${first#'#! '}"
+  actual=$("$tool" "${args[@]}" "${extra[@]}" "$script" 2>&1)
   if [ "$actual" == "$(cat "$expected")" ]; then
     passed=$((passed + 1))
   else

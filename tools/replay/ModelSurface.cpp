@@ -35,7 +35,7 @@ std::string ModelSurface::copyComputation()
 
 bool ModelSurface::chooseMenu(const std::string& item)
 {
-    if (!user_.menuOwner()) return false;
+    if (!user_.menuAnchor()) return false;
     if (item == "-") {
         user_.closeMenu();
         return true;

@@ -13,7 +13,7 @@ char localeDecimalSeparator()
     return point && point[0] && !point[1] ? point[0] : '.';
 }
 
-int runWindow(int, char**, std::istream&, char, const std::vector<std::string>&)
+int runWindow(int, char**, std::istream&, char, const std::vector<std::string>&, int)
 {
     std::cerr << "platomer-replay: built without Qt; use --model\n";
     return 2;

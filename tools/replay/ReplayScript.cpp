@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "model/EntryText.h"
+#include "model/Years.h"
 
 namespace platomer {
 
@@ -158,6 +159,15 @@ const std::vector<ReplayScript::Command>& ReplayScript::commands()
          [](ReplayScript& r, A a) {
              if (a.rest.empty()) throw ScriptError("menu takes the text of an item, or -");
              if (!r.surface_.chooseMenu(a.rest)) throw ScriptError("no open menu has the item '" + a.rest + "'");
+         }},
+        {"year", 1, "year takes a year", Reach::Anything, true,
+         [](ReplayScript& r, A a) {
+             // Through the menu of the heading of the page shown, as a user chooses it.
+             const int rok = number(a.words[0]);
+             if (findYear(rok) == nullptr) throw ScriptError("the rules of " + a.words[0] + " are not known");
+             const std::string heading = r.surface_.onHiddenPage("LabelRok") ? "Label17" : "LabelRok";
+             r.surface_.click(heading);
+             if (!r.surface_.chooseMenu(a.words[0])) throw ScriptError("the heading opened no menu of years");
          }},
         {"explain", 1, "explain takes one control", Reach::Shown, false,
          [](ReplayScript& r, A a) {

@@ -378,7 +378,8 @@ void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 
 char localeDecimalSeparator() { return systemDecimalSeparator(); }
 
-int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names)
+int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names,
+              int rok)
 {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // Qt warns on stderr without a runtime directory, which would mix into the replay's output.
@@ -389,9 +390,10 @@ int runWindow(int argc, char** argv, std::istream& script, char separator, const
     }
     qtMessages = qInstallMessageHandler(quietOffscreen);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromStdString(applicationTitle(defaultYear().rok)));
+    QApplication::setApplicationName(QString::fromStdString(applicationTitle(rok)));
     WindowPlatform platform(std::cout, separator);
     MainWindow main(platform);
+    main.form().ZvolRok(rok);
     // The one activation: the window becomes the active window and the binding runs the model's.
     main.show();
     if (!QTest::qWaitForWindowActive(main.window())) {

@@ -10,6 +10,8 @@ namespace platomer {
 // The decimal separator of the process locale, found as the program finds it.
 char localeDecimalSeparator();
 
-int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names);
+// Runs the script on the real window, which starts with the rules of the year `rok`.
+int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names,
+              int rok);
 
 }  // namespace platomer
