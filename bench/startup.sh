@@ -30,13 +30,14 @@ def once(program):
         sys.exit(f"startup.sh: {program} ended with status {status}")
     return (usage.ru_utime + usage.ru_stime) * 1000, usage.ru_maxrss / 1024
 
-def medians(program):
-    once(program)  # warms the caches; not counted
-    samples = [once(program) for _ in range(runs)]
-    return statistics.median(s[0] for s in samples), statistics.median(s[1] for s in samples)
-
-program_cpu, program_rss = medians(sys.argv[2])
-bare_cpu, bare_rss = medians(sys.argv[3])
+# The two programs take turns, so that a load the machine carries meanwhile falls on both alike.
+once(sys.argv[2]), once(sys.argv[3])  # the first runs warm the caches; not counted
+program, bare = [], []
+for _ in range(runs):
+    program.append(once(sys.argv[2]))
+    bare.append(once(sys.argv[3]))
+program_cpu, program_rss = (statistics.median(s[i] for s in program) for i in (0, 1))
+bare_cpu, bare_rss = (statistics.median(s[i] for s in bare) for i in (0, 1))
 print(f"median of {runs} runs      CPU (user+sys)   max RSS")
 print(f"platomer             {program_cpu:8.1f} ms   {program_rss:7.1f} MiB")
 print(f"bare window          {bare_cpu:8.1f} ms   {bare_rss:7.1f} MiB")
