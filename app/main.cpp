@@ -6,8 +6,11 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "app/QtPlatform.h"
+#include "model/Years.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -42,6 +45,29 @@ private:
     QWidget& window_;
 };
 
+// The year whose rules the window starts with: --rok YYYY or --rok=YYYY, else the window's own.
+// An unknown year is answered in one line; nothing is returned then.
+std::optional<int> startYear(int argc, char** argv)
+{
+    int rok = platomer::defaultYear().rok;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        std::optional<std::string_view> value;
+        if (arg == "--rok")
+            value = i + 1 < argc ? std::string_view(argv[++i]) : std::string_view();
+        else if (arg.starts_with("--rok="))
+            value = arg.substr(6);
+        if (!value) continue;
+        const platomer::YearRow* row = platomer::yearNamed(*value);
+        if (row == nullptr) {
+            std::cerr << "platomer: " << platomer::unknownYearMessage(*value) << '\n';
+            return std::nullopt;
+        }
+        rok = row->rok;
+    }
+    return rok;
+}
+
 void centreOnScreen(QWidget& window)
 {
     const QRect screen = window.screen()->availableGeometry();
@@ -53,6 +79,8 @@ void centreOnScreen(QWidget& window)
 int main(int argc, char** argv)
 {
     using namespace platomer;
+    const std::optional<int> rok = startYear(argc, argv);
+    if (!rok) return 2;
     if (!displayAvailable()) {
         // The command names this very program, however it was started; xvfb-run's -a picks a free
         // display number, so it works beside another virtual server too.
@@ -64,13 +92,14 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     // Only the name: a display name would be appended to the window's caption.
-    QApplication::setApplicationName(QString::fromStdString(applicationTitle(defaultYear().rok)));
+    QApplication::setApplicationName(QString::fromStdString(applicationTitle(*rok)));
     // Lets the desktop match the window to its launcher and so to the launcher's icon and name
     // (the id is the metainfo's; packaging/install.cmake passes it in).
     QGuiApplication::setDesktopFileName(QStringLiteral(PLATOMER_DESKTOP_ID));
 
     QtPlatform platform;
     MainWindow main(platform);
+    main.form().ZvolRok(*rok);
     platform.setOwner(main.window());
     centreOnScreen(*main.window());
     // From here the model decides: input becomes its actions, the widgets mirror it. The first

@@ -18,12 +18,17 @@ TEST_F(WindowLook, WindowHasFixedClientSizeAndCaption)
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Mzdové výpočty"));
 }
 
-TEST_F(WindowLook, OnlyTheTwoInsuranceBoxesShowTooltips)
+TEST_F(WindowLook, OnlyTheInsuranceBoxesAndTheHeadingsShowTooltips)
 {
     EXPECT_EQ(widget("ChckBSocAno")->toolTip(), QString::fromUtf8("Srážet sociální pojištění"));
     EXPECT_EQ(widget("ChckBZdrAno")->toolTip(), QString::fromUtf8("Srážet zdravotní pojištění"));
+    // The heading of each page names the shortcut of its menu of years.
+    for (const char* heading : {"LabelRok", "Label17"})
+        EXPECT_TRUE(widget(heading)->toolTip().contains("Ctrl+R")) << heading;
     for (QWidget* w : built.window->findChildren<QWidget*>()) {
-        if (w == widget("ChckBSocAno") || w == widget("ChckBZdrAno")) continue;
+        if (w == widget("ChckBSocAno") || w == widget("ChckBZdrAno") || w == widget("LabelRok") ||
+            w == widget("Label17"))
+            continue;
         EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString() << " has a tooltip";
     }
     EXPECT_TRUE(built.window->toolTip().isEmpty());

@@ -8,6 +8,7 @@
 
 #include "ui/accessibility/Accessibility.h"
 #include "ui/binding/CharacterOffsets.h"
+#include "ui/look/LookTable.h"
 #include "ui/widgets/WidgetKinds.h"
 
 namespace platomer {
@@ -69,6 +70,16 @@ void ModelMirror::controlChanged(const Control& control)
         return;
     }
     showSelection(control);
+    // A box the year's rules lock says why; otherwise its own hint, if it has one.
+    if (control.isTickBox()) {
+        const char* own = lookOf(control.row()).hint;
+        const QString hint = control.hint().empty() ? QString::fromUtf8(own ? own : "")
+                                                    : QString::fromStdString(control.hint());
+        if (widget->toolTip() != hint) {
+            widget->setToolTip(hint);
+            widget->setAccessibleDescription(hint);
+        }
+    }
     announceTextChange(*widget);
     if (widget->isEnabled() != control.enabled()) widget->setEnabled(control.enabled());
     if (widget->isHidden() == control.visible()) widget->setVisible(control.visible());

@@ -61,6 +61,8 @@ Look heading(int pixelHeight)
     look.pixelHeight = pixelHeight;
     look.centredTop = true;
     look.handCursor = true;
+    // The heading names the year whose rules the page follows and offers the others.
+    look.hint = "Pravidla roku: klepnutím nebo klávesami Ctrl+R zvolíte rok výpočtu";
     return look;
 }
 
