@@ -31,6 +31,12 @@ Control* FormModel::find(std::string_view name)
     return it == byName_.end() ? nullptr : &at(it->second);
 }
 
+const Control* FormModel::find(std::string_view name) const
+{
+    auto it = byName_.find(name);
+    return it == byName_.end() ? nullptr : &controls_[static_cast<std::size_t>(it->second)];
+}
+
 Control& FormModel::control(std::string_view name)
 {
     if (Control* c = find(name)) return *c;

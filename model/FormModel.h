@@ -37,6 +37,7 @@ public:
 
     Control& control(std::string_view name);
     Control* find(std::string_view name);
+    const Control* find(std::string_view name) const;
     const std::deque<Control>& controls() const { return controls_; }
     Control& at(int index) { return controls_[static_cast<std::size_t>(index)]; }
 

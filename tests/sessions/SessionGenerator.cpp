@@ -1,9 +1,11 @@
 #include "tests/sessions/SessionGenerator.h"
 
+#include <span>
 #include <algorithm>
 #include <map>
 #include <vector>
 
+#include "model/Years.h"
 #include "model/ControlTable.h"
 #include "model/EntryText.h"
 #include "model/Keys.h"
@@ -134,7 +136,7 @@ std::optional<std::string> SessionGenerator::next(Surface& screen)
 
 void SessionGenerator::plan(Surface& screen)
 {
-    switch (random_.weighted({18, 8, 18, 4, 7, 7, 7, 6, 1, 8, 5, 3, 6, 1, 8, 4})) {
+    switch (random_.weighted({18, 8, 18, 4, 7, 7, 7, 6, 1, 8, 5, 3, 6, 1, 8, 4, 2})) {
     case 0: enterAmount("EdHruba"); break;
     case 1: enterAmount("EdCista"); break;
     case 2: clickOptionBox(); break;
@@ -150,7 +152,8 @@ void SessionGenerator::plan(Surface& screen)
     case 12: add(StepKind::Observe); break;
     case 13: add(StepKind::Line, "dump"); break;
     case 14: editInPlace(); break;
-    default: useMenu(); break;
+    case 15: useMenu(); break;
+    default: chooseYear(); break;
     }
     if (random_.percent(50)) add(StepKind::Observe);
 }
@@ -296,6 +299,19 @@ void SessionGenerator::useMenu()
         add(StepKind::Line, "key " + random_.pick(MenuKeys));
     }
     add(StepKind::MenuChoice);
+}
+
+void SessionGenerator::chooseYear()
+{
+    // From the heading of the page shown, or by Ctrl+R; now and then the year already chosen.
+    const std::span<const YearRow> known = years();
+    const std::string year = std::to_string(known[random_.below(known.size())].rok);
+    if (random_.percent(60)) {
+        add(StepKind::Line, "year " + year);
+    } else {
+        add(StepKind::Line, "key CtrlR");
+        add(StepKind::Line, "menu " + (random_.percent(90) ? year : std::string("-")));
+    }
 }
 
 void SessionGenerator::clickElsewhere(Surface& screen)

@@ -70,6 +70,7 @@ private:
     void wander();
     void editInPlace();
     void useMenu();
+    void chooseYear();
     void clickElsewhere(Surface& screen);
 
     std::string amount();

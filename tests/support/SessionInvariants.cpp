@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/WageMath.h"
 #include "model/AmountText.h"
 
 namespace platomer {
@@ -51,7 +52,8 @@ void SessionInvariants::beforeAction()
 std::string SessionInvariants::afterAction()
 {
     for (auto check : {&SessionInvariants::nesting, &SessionInvariants::panels, &SessionInvariants::garnishment,
-                       &SessionInvariants::bonus, &SessionInvariants::children, &SessionInvariants::declaration})
+                       &SessionInvariants::bonus, &SessionInvariants::children, &SessionInvariants::declaration,
+                       &SessionInvariants::year})
         if (std::string broken = (this->*check)(); !broken.empty()) return broken;
     return "";
 }
@@ -131,6 +133,36 @@ std::string SessionInvariants::declaration() const
         for (int i = 0; i < frame->childCount(); ++i)
             if (const Control& box = frame->child(i); box.isTickBox() && box.enabled())
                 return "declaration: unsigned, but " + box.name() + " is enabled";
+    return "";
+}
+
+std::string SessionInvariants::year() const
+{
+    const TaxYear& y = form_.year();
+    const int rok = form_.rok().rok;
+    if (y.Rok != rok || form_.find("LabelRok")->text() != std::to_string(rok) ||
+        form_.find("Label17")->text() != "od 1.1." + std::to_string(rok))
+        return "year: the headings do not name the rules of " + std::to_string(rok);
+    // A year without the student credit keeps its box unticked and locked.
+    if (!y.SlevaStudPlati && (form_.CHckBNezdS.ticked() || form_.CHckBNezdS.enabled()))
+        return "year: " + quoted(form_.CHckBNezdS) + " is open in a year without the credit";
+    // The law's thirds: a third of the remainder up to the limit, down to a multiple of three.
+    const GarnishmentState& g = form_.garnishment();
+    if (y.Tretiny == Thirds::DivisibleByThree && g.ZbytekCiste >= 0 && !form_.pNezabKc.text().empty()) {
+        const double upToLimit = std::min(g.ZbytekCiste, y.HraniceSrazek);
+        if (g.DruhaTretina * 3 > upToLimit || g.DruhaTretina * 3 <= upToLimit - 3)
+            return "year: the third " + FloatToStr(g.DruhaTretina, '.') + " is not that of " +
+                   FloatToStr(upToLimit, '.');
+    }
+    // The law's split of the health insurance: the two shares make the total.
+    const WageState& w = form_.wage();
+    if (y.DeleniZdr == HealthSplit::EmployerRest && w.ZdrZam != 0 && form_.ChckBZdrAno.ticked() &&
+        static_cast<std::int64_t>(w.ZdrZam) + w.ZdrFir != healthTotal(y, w.Hruba))
+        return "year: the health shares " + std::to_string(w.ZdrZam) + " and " + std::to_string(w.ZdrFir) +
+               " do not make the total";
+    // No bonus below the year's smallest gross for one.
+    if (form_.wageResultsWritten() != writtenBefore_ && !bonusPaidAt(y, w.Hruba) && form_.DanBonus.text() != "0")
+        return "year: " + quoted(form_.DanBonus) + " below half the minimum wage";
     return "";
 }
 

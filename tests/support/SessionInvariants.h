@@ -1,7 +1,8 @@
 #pragma once
 // What must hold in the window after every user action, whatever the user did before: handlers
 // do not nest without end, panels show amounts, the garnishment never takes more than the net
-// wage, the bonus is the difference of the two net wages, and the option boxes keep their rules.
+// wage, the bonus is the difference of the two net wages, the option boxes keep their rules, and
+// the window computes by the rules of the year its headings name.
 
 #include <cstdint>
 #include <string>
@@ -28,6 +29,7 @@ private:
     std::string bonus() const;
     std::string children() const;
     std::string declaration() const;
+    std::string year() const;
 
     const TKalkulajda& form_;
     int deepestBefore_ = 0;
