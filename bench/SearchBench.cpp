@@ -12,6 +12,7 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 #include "model/UserActions.h"
+#include "tests/support/DrivenKalkulajda.h"
 #include "tests/support/LiteralSearch.h"
 
 namespace platomer {
@@ -30,7 +31,7 @@ public:
 struct Calculator {
     Calculator() { user.activate(); }
     SilentPlatform platform;
-    TKalkulajda k{platform};
+    DrivenKalkulajda k{platform};
     UserActions user{k};
 };
 
@@ -54,14 +55,14 @@ void LiteralSequence(benchmark::State& state)
 void ShippedSearch(benchmark::State& state)
 {
     Calculator c;
-    c.user.click(c.k.ChckBxHrzCis);
+    c.user.click(c.k.control("ChckBxHrzCis"));
     const std::string target = std::to_string(state.range(0));
     for (auto _ : state) {
-        c.k.EdCista.setText(target);
+        c.k.control("EdCista").setText(target);
         c.k.HledejHrubou();
         benchmark::DoNotOptimize(c.k.wage().TextCista);
     }
-    state.counters["gross"] = StrToInt(c.k.EdHruba.text());
+    state.counters["gross"] = StrToInt(c.k.parts().EdHruba.text());
 }
 
 void Recalculation(benchmark::State& state)
@@ -71,8 +72,8 @@ void Recalculation(benchmark::State& state)
     const std::string grosses[] = {"17300", "17400"};
     int i = 0;
     for (auto _ : state) {
-        c.k.EdHruba.setText(grosses[i ^= 1]);
-        c.k.SpoctiTo(c.k.EdHruba);
+        c.k.control("EdHruba").setText(grosses[i ^= 1]);
+        c.k.SpoctiTo(c.k.control("EdHruba"));
         benchmark::DoNotOptimize(c.k.wage().TextCista);
     }
 }

@@ -3,29 +3,25 @@
 
 namespace platomer {
 
-namespace {
-
-void clearResults(TKalkulajda& k)
+void TKalkulajda::clearResults()
 {
-    k.EdCista.setText("");
-    k.EdHruba.setText("");
-    for (Control* panel : {&k.DanBonus, &k.PDanN, &k.POdpd, &k.PSocialni, &k.PZdravotni, &k.EdCista, &k.PZakladDane,
-                           &k.PCelkemN, &k.EdNaklZam, &k.PojSum, &k.ZPF, &k.SPF, &k.CprBezBon})
+    EdCista.setText("");
+    EdHruba.setText("");
+    for (Control* panel : {&DanBonus, &PDanN, &POdpd, &PSocialni, &PZdravotni, &EdCista, &PZakladDane, &PCelkemN,
+                           &EdNaklZam, &PojSum, &ZPF, &SPF, &CprBezBon})
         panel->setText("0");
 }
-
-}  // namespace
 
 void TKalkulajda::EdHrubaClick(Control&)
 {
     ChckBxHrzCis.setTicked(false);
-    clearResults(*this);
+    clearResults();
 }
 
 void TKalkulajda::EdCistaClick(Control&)
 {
     ChckBxHrzCis.setTicked(true);
-    clearResults(*this);
+    clearResults();
 }
 
 }  // namespace platomer

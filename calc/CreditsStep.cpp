@@ -1,6 +1,4 @@
 // The personal credits and the child tax advantage.
-#include <utility>
-
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 
@@ -10,13 +8,9 @@ void TKalkulajda::SpoctiSlevy()
 {
     ZvyhDeti = 0;
     // The card counts only with the child's own box.
-    const std::pair<const Control*, const Control*> children[] = {{&ChckBxDeti1, &ChckBxDeti1z},
-                                                                  {&ChckBxDeti2, &ChckBxDeti2z},
-                                                                  {&ChckBxDeti3, &ChckBxDeti3z},
-                                                                  {&ChckBxDeti4, &ChckBxDeti4z}};
     for (int order = 1; order <= 4; ++order)
-        if (const auto [plain, ztp] = children[order - 1]; plain->ticked())
-            ZvyhDeti += childAdvantage(order, ztp->ticked());
+        if (const auto& [plain, ztp] = ChckBxDeti[order - 1]; plain.ticked())
+            ZvyhDeti += childAdvantage(order, ztp.ticked());
 
     std::int32_t slevy = 0;
     if (CHckBNezdM.ticked()) slevy += SlevaPopl;

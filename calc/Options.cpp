@@ -1,5 +1,7 @@
 // The rules that tie the option boxes together. Boxes set by code run their own handlers at
 // once, so the rules cascade; each only sets boxes towards a state it then leaves alone.
+#include <algorithm>
+
 #include "calc/WageMath.h"
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
@@ -18,7 +20,7 @@ void setBoth(Control& social, Control& health, bool ticked)
 
 bool TKalkulajda::anyChildTicked() const
 {
-    return ChckBxDeti1.ticked() || ChckBxDeti2.ticked() || ChckBxDeti3.ticked() || ChckBxDeti4.ticked();
+    return std::any_of(ChckBxDeti.begin(), ChckBxDeti.end(), [](const auto& child) { return child.plain.ticked(); });
 }
 
 void TKalkulajda::CHckBPodpisClick(Control& Sender)
@@ -84,12 +86,8 @@ void TKalkulajda::studentCreditByYear()
 void TKalkulajda::ChckBxDetiClick(Control& Sender)
 {
     // A child's ZTP-P box brings the child's own box with it.
-    const std::pair<Control*, Control*> children[] = {{&ChckBxDeti1, &ChckBxDeti1z},
-                                                      {&ChckBxDeti2, &ChckBxDeti2z},
-                                                      {&ChckBxDeti3, &ChckBxDeti3z},
-                                                      {&ChckBxDeti4, &ChckBxDeti4z}};
-    for (auto [plain, ztp] : children)
-        if (ztp->ticked()) plain->setTicked(true);
+    for (const auto& [plain, ztp] : ChckBxDeti)
+        if (ztp.ticked()) plain.setTicked(true);
     CHckBNezdV.setTicked(anyChildTicked());
     SpoctiTo(Sender);
 }
@@ -97,10 +95,13 @@ void TKalkulajda::ChckBxDetiClick(Control& Sender)
 void TKalkulajda::CHckBNezdVClick(Control& Sender)
 {
     CHckBNezdV.setTicked(anyChildTicked());
-    if (!CHckBNezdV.ticked())
-        for (Control* box : {&ChckBxDeti1, &ChckBxDeti2, &ChckBxDeti3, &ChckBxDeti4, &ChckBxDeti1z, &ChckBxDeti2z,
-                             &ChckBxDeti3z, &ChckBxDeti4z})
-            box->setTicked(false);
+    // Every child's own box first, then every card's: each unticking runs its click at once.
+    if (!CHckBNezdV.ticked()) {
+        for (const ChildBoxes<Control>& child : ChckBxDeti)
+            child.plain.setTicked(false);
+        for (const ChildBoxes<Control>& child : ChckBxDeti)
+            child.ztp.setTicked(false);
+    }
     SpoctiTo(Sender);
 }
 

@@ -37,7 +37,7 @@ void TKalkulajda::ZobrazVysledky()
     SPF.setText(shown.SPF);
     ZPF.setText(shown.ZPF);
     PojSum.setText(shown.PojSum);
-    ++wageResultsWritten_;
+    if (watch_ != nullptr) watch_->wageResultsWritten();
 }
 
 }  // namespace platomer

@@ -6,19 +6,14 @@
 
 namespace platomer {
 
-namespace {
-
-// One candidate through the insurance, tax and results steps; returns its net wage.
-std::int32_t tryGross(TKalkulajda& k, std::int64_t gross)
+std::int32_t TKalkulajda::tryGross(std::int64_t gross)
 {
-    k.EdHruba.setText(IntToStr(gross));
-    k.SpoctiPojistne();
-    k.SpoctiDan();
-    k.ZobrazVysledky();
-    return StrToInt(k.wage().TextCista);
+    EdHruba.setText(IntToStr(gross));
+    SpoctiPojistne();
+    SpoctiDan();
+    ZobrazVysledky();
+    return StrToInt(TextCista);
 }
-
-}  // namespace
 
 void TKalkulajda::HledejHrubou()
 {
@@ -32,11 +27,11 @@ void TKalkulajda::HledejHrubou()
     const std::int32_t step = withinHundred(T, 0) ? 1 : 10;
     // The first candidate runs on the window: it may untick the insurance boxes, which nests a
     // complete search. After it the options stay as they are for every further candidate.
-    const std::int32_t last = tryGross(*this, G);
+    const std::int32_t last = tryGross(G);
     if (last >= T) return;
     WageOptions o{Podepsal, CheckBxDpp.ticked(), ChckBSocAno.ticked(), ChckBZdrAno.ticked(), ZvyhDeti, SlevyCelkem};
     std::optional<std::int32_t> gross = findGross(*this, o, T, {static_cast<std::int64_t>(G) + step, step, last});
-    tryGross(*this, gross.value_or(2147483647));
+    tryGross(gross.value_or(2147483647));
     if (!gross)
         platform().message(applicationTitle(),
                            "Čistou mzdu " + IntToStr(T) +

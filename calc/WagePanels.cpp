@@ -4,12 +4,15 @@
 
 namespace platomer {
 
-std::string bonusShown(const TKalkulajda& k, double bonus) { return k.CHckBNezdV.ticked() ? k.NumText(bonus) : "0"; }
+std::string bonusShown(const TKalkulajda& k, double bonus)
+{
+    return k.parts().CHckBNezdV.ticked() ? k.NumText(bonus) : "0";
+}
 
 Route wageRoute(const TKalkulajda& k)
 {
     const WageState& w = k.wage();
-    return taxRoute(k.year(), w.Podepsal, k.CheckBxDpp.ticked(), w.Hruba);
+    return taxRoute(k.year(), w.Podepsal, k.parts().CheckBxDpp.ticked(), w.Hruba);
 }
 
 WagePanelTexts wagePanelTexts(const TKalkulajda& k)

@@ -8,7 +8,6 @@
 
 namespace platomer::explaining {
 
-
 std::string WagePage::higherRateNote() const
 {
     if (w_.ZakladVyssi <= 0 || w_.Hruba > y_.HraniceVyssi) return {};
@@ -53,11 +52,11 @@ ExplanationLine WagePage::credits(ExplanationLine line) const
         const char* phrase;  // as the rule names it
         std::int32_t amount;
     };
-    const Credit all[] = {{k_.CHckBNezdM, "SlevaPopl", "sleva na poplatníka", y_.SlevaPopl},
-                          {k_.CHckBNezdS, "SlevaStud", "sleva na studenta", y_.SlevaStud},
-                          {k_.CHckBNezdI, "SlevaCInv", "sleva na částečnou invaliditu", y_.SlevaCInv},
-                          {k_.CHckBNezdP, "SlevaPInv", "sleva na úplnou invaliditu", y_.SlevaPInv},
-                          {k_.CHckBNezdZTP, "SlevaZtp", "sleva držitele průkazu ZTP-P", y_.SlevaZtp}};
+    const Credit all[] = {{k_.parts().CHckBNezdM, "SlevaPopl", "sleva na poplatníka", y_.SlevaPopl},
+                          {k_.parts().CHckBNezdS, "SlevaStud", "sleva na studenta", y_.SlevaStud},
+                          {k_.parts().CHckBNezdI, "SlevaCInv", "sleva na částečnou invaliditu", y_.SlevaCInv},
+                          {k_.parts().CHckBNezdP, "SlevaPInv", "sleva na úplnou invaliditu", y_.SlevaPInv},
+                          {k_.parts().CHckBNezdZTP, "SlevaZtp", "sleva držitele průkazu ZTP-P", y_.SlevaZtp}};
     std::int64_t sum = 0;
     for (const Credit& c : all) {
         if (!c.box.ticked()) continue;
@@ -79,22 +78,15 @@ ExplanationLine WagePage::credits(ExplanationLine line) const
 ExplanationLine WagePage::children(ExplanationLine line) const
 {
     line.result = czechCrowns(w_.ZvyhDeti);
-    struct Child {
-        const Control& plain;
-        const Control& ztp;
-        const char* ordinal;
-    };
-    const Child all[] = {{k_.ChckBxDeti1, k_.ChckBxDeti1z, "první"},
-                         {k_.ChckBxDeti2, k_.ChckBxDeti2z, "druhé"},
-                         {k_.ChckBxDeti3, k_.ChckBxDeti3z, "třetí"},
-                         {k_.ChckBxDeti4, k_.ChckBxDeti4z, "čtvrté"}};
+    const char* const ordinals[] = {"první", "druhé", "třetí", "čtvrté"};
     std::int64_t sum = 0;
-    for (int order = 1; order <= 4 && k_.CHckBNezdV.ticked(); ++order) {
-        const Child& c = all[order - 1];
-        if (!c.plain.ticked()) continue;
-        const bool ztp = c.ztp.ticked();
+    for (int order = 1; order <= 4 && k_.parts().CHckBNezdV.ticked(); ++order) {
+        const auto& [plain, card] = k_.parts().ChckBxDeti[static_cast<std::size_t>(order - 1)];
+        if (!plain.ticked()) continue;
+        const bool ztp = card.ticked();
         const std::string name = "Dite" + std::to_string(order);
-        const std::string phrase = std::string(c.ordinal) + (ztp ? " dítě s průkazem ZTP-P, dvojnásobně" : " dítě");
+        const std::string phrase =
+            std::string(ordinals[order - 1]) + (ztp ? " dítě s průkazem ZTP-P, dvojnásobně" : " dítě");
         line.rule += line.rule.empty() ? capitalised(phrase) : " + " + phrase;
         line.rule += " {" + name + "}";
         line.operands.push_back(crowns(name, y_.childAdvantage(order, ztp)));
@@ -105,20 +97,18 @@ ExplanationLine WagePage::children(ExplanationLine line) const
         addNote(line, "Zaškrtnuté děti neodpovídají poslednímu výpočtu.");
     }
     if (line.operands.empty()) addNote(line, "Žádné dítě není zaškrtnuté.");
-    if (k_.ChckBxDeti4.ticked() && k_.CHckBNezdV.ticked())
+    if (k_.parts().ChckBxDeti[3].plain.ticked() && k_.parts().CHckBNezdV.ticked())
         addNote(line, "Čtvrté a každé další dítě se počítá jako třetí.");
     if (!w_.Podepsal && w_.ZvyhDeti != 0) addNote(line, "Bez podepsaného prohlášení se zvýhodnění od daně neodečítá.");
     return line;
 }
-
-
 
 ExplanationLine WagePage::parameter(const Control& c, std::int64_t value, std::string rule,
                                     std::vector<Operand> operands, std::string_view note) const
 {
     ExplanationLine line = lineFor(c, LineKind::Parameter);
     line.label = labelInFrame(k_, c);
-    const std::string expected = &c == &k_.pMr ? k_.NumText(static_cast<Extended>(value)) : IntToStr(value);
+    const std::string expected = &c == &k_.parts().pMr ? k_.NumText(static_cast<Extended>(value)) : IntToStr(value);
     if (y_.SazbaSocZam == 0 || line.shown != expected) return notComputed(c, "Parametry roku ještě nejsou načteny.");
     line.result = czechCrowns(static_cast<Extended>(value));
     line.rule = std::move(rule);
@@ -139,23 +129,22 @@ std::vector<ExplanationLine> WagePage::parameters() const
         return parameter(c, 12LL * amount, std::string("12 × {") + name + "}", {crowns(name, amount)}, monthly);
     };
     return {
-        credit(k_.pNezdM, "SlevaPopl", y_.SlevaPopl),
-        credit(k_.pNezdS, "SlevaStud", y_.SlevaStud),
-        credit(k_.pNezdI, "SlevaCInv", y_.SlevaCInv),
-        credit(k_.pNezdP, "SlevaPInv", y_.SlevaPInv),
-        credit(k_.pNezdztp, "SlevaZtp", y_.SlevaZtp),
-        parameter(k_.pDite1, annual(1, false), "12 × {ZvyhDite1}", {first}, monthly),
-        parameter(k_.pDite2, annual(2, false), "12 × ({ZvyhDite1} + {PriplDite2})", {first, add2}, monthly),
-        parameter(k_.pDite3, annual(3, false), "12 × ({ZvyhDite1} + {PriplDite3})", {first, add3},
+        credit(k_.parts().pNezdM, "SlevaPopl", y_.SlevaPopl),
+        credit(k_.parts().pNezdS, "SlevaStud", y_.SlevaStud),
+        credit(k_.parts().pNezdI, "SlevaCInv", y_.SlevaCInv),
+        credit(k_.parts().pNezdP, "SlevaPInv", y_.SlevaPInv),
+        credit(k_.parts().pNezdztp, "SlevaZtp", y_.SlevaZtp),
+        parameter(k_.parts().pDite1, annual(1, false), "12 × {ZvyhDite1}", {first}, monthly),
+        parameter(k_.parts().pDite2, annual(2, false), "12 × ({ZvyhDite1} + {PriplDite2})", {first, add2}, monthly),
+        parameter(k_.parts().pDite3, annual(3, false), "12 × ({ZvyhDite1} + {PriplDite3})", {first, add3},
                   std::string(monthly) + " Stejná částka platí pro čtvrté a každé další dítě."),
-        parameter(k_.pDite1ztp, annual(1, true), "24 × {ZvyhDite1}", {first}, ztp),
-        parameter(k_.pDite2ztp, annual(2, true), "24 × ({ZvyhDite1} + {PriplDite2})", {first, add2}, ztp),
-        parameter(k_.pDite3ztp, annual(3, true), "24 × ({ZvyhDite1} + {PriplDite3})", {first, add3}, ztp),
-        parameter(k_.p2SazDanod, y_.HraniceVyssi, "", {rate("SazbaVyssi", y_.SazbaVyssi)},
+        parameter(k_.parts().pDite1ztp, annual(1, true), "24 × {ZvyhDite1}", {first}, ztp),
+        parameter(k_.parts().pDite2ztp, annual(2, true), "24 × ({ZvyhDite1} + {PriplDite2})", {first, add2}, ztp),
+        parameter(k_.parts().pDite3ztp, annual(3, true), "24 × ({ZvyhDite1} + {PriplDite3})", {first, add3}, ztp),
+        parameter(k_.parts().p2SazDanod, y_.HraniceVyssi, "", {rate("SazbaVyssi", y_.SazbaVyssi)},
                   "Část zaokrouhleného základu daně nad touto částkou se daní sazbou {SazbaVyssi}."),
-        parameter(k_.pMr, static_cast<std::int64_t>(y_.LimitMr), "",
-                  {rate("SazbaSraz", y_.SazbaSraz),
-                   crowns("LimitDpp", y_.LimitDpp)},
+        parameter(k_.parts().pMr, static_cast<std::int64_t>(y_.LimitMr), "",
+                  {rate("SazbaSraz", y_.SazbaSraz), crowns("LimitDpp", y_.LimitDpp)},
                   "Bez podepsaného prohlášení se z hrubé mzdy do této částky včetně platí srážková daň {SazbaSraz}; "
                   "u dohody o provedení práce platí limit {LimitDpp}."),
     };

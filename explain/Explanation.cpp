@@ -65,7 +65,8 @@ std::string render(const ExplanationLine& line)
 
 std::string copyText(const TKalkulajda& form, int page)
 {
-    std::string text = form.Kalkulajda.text() + " \u2013 pravidla roku " + named(form, "LabelRok").text() + "\n";
+    std::string text =
+        form.parts().Kalkulajda.text() + " \u2013 pravidla roku " + named(form, "LabelRok").text() + "\n";
     for (const ExplanationLine& line : computation(form, page))
         text += line.label + "\t" + line.shown + "\n";
     return text;

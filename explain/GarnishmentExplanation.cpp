@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "explain/ExplanationBuilder.h"
 #include "calc/GarnishmentMath.h"
+#include "explain/ExplanationBuilder.h"
 #include "model/AmountText.h"
 #include "model/Years.h"
 
@@ -69,9 +69,9 @@ private:
 
 GarnishmentPage::GarnishmentPage(const TKalkulajda& k) : k_(k), y_(k.year()), g_(k.garnishment())
 {
-    computed_ = y_.ZakladNezab != 0 && !k.pNezabKc.text().empty();
+    computed_ = y_.ZakladNezab != 0 && !k.parts().pNezabKc.text().empty();
     net_ = g_.Cista;
-    const std::optional<std::int32_t> typed = TryStrToInt(k.EdExekCm.text());
+    const std::optional<std::int32_t> typed = TryStrToInt(k.parts().EdExekCm.text());
     fresh_ = typed && static_cast<Extended>(*typed) == net_;
     if (k.rok().law != nullptr) law_ = garnishment(k.rok().law(), g_.Cista, g_.PocetOsob, g_.Ponizeni);
 }
@@ -82,8 +82,7 @@ std::string GarnishmentPage::shareWords() const
     return czechRate(static_cast<double>(y_.PodilNezabCitatel) / y_.PodilNezabJmenovatel);
 }
 
-void GarnishmentPage::addLawFigure(ExplanationLine& line, double windowFigure,
-                                   double GarnishmentState::*figure) const
+void GarnishmentPage::addLawFigure(ExplanationLine& line, double windowFigure, double GarnishmentState::*figure) const
 {
     if (!law_ || (*law_).*figure == windowFigure) return;
     addNote(line, "Podle zákona: " + czechCrowns((*law_).*figure) +
@@ -99,17 +98,17 @@ std::vector<ExplanationLine> GarnishmentPage::lines() const
         netInput(),
         personsInput(),
         reductionInput(),
-        parameter(k.pZivMinJ, y_.ZivMin),
-        parameter(k.pNormBydlo, y_.NormBydlo),
-        figure(k.pNezabKc, text(g_.NezabCastka), &GarnishmentPage::protectedAmount),
-        figure(k.pSrazBezO, text(g_.SrazBezOmez), &GarnishmentPage::aboveLimit),
-        figure(k.pBezSPrednost, text(g_.SrazPrednost), &GarnishmentPage::priority),
-        figure(k.pBezSNepr, text(g_.SrazNepr), &GarnishmentPage::nonPriority),
-        figure(k.pMzdaBezP, afterPred, &GarnishmentPage::afterPriority),
-        figure(k.pMzdaBezN, text(afterNonPriorityShown(g_)), &GarnishmentPage::afterNonPriority),
-        figure(k.pSoubehPred, text(g_.SrazNepr), &GarnishmentPage::concurrentPriority),
-        figure(k.pSoubehNepr, text(g_.DruhaTretina), &GarnishmentPage::concurrentNonPriority),
-        figure(k.pMzdaSoub, afterPred, &GarnishmentPage::afterConcurrence),
+        parameter(k.parts().pZivMinJ, y_.ZivMin),
+        parameter(k.parts().pNormBydlo, y_.NormBydlo),
+        figure(k.parts().pNezabKc, text(g_.NezabCastka), &GarnishmentPage::protectedAmount),
+        figure(k.parts().pSrazBezO, text(g_.SrazBezOmez), &GarnishmentPage::aboveLimit),
+        figure(k.parts().pBezSPrednost, text(g_.SrazPrednost), &GarnishmentPage::priority),
+        figure(k.parts().pBezSNepr, text(g_.SrazNepr), &GarnishmentPage::nonPriority),
+        figure(k.parts().pMzdaBezP, afterPred, &GarnishmentPage::afterPriority),
+        figure(k.parts().pMzdaBezN, text(afterNonPriorityShown(g_)), &GarnishmentPage::afterNonPriority),
+        figure(k.parts().pSoubehPred, text(g_.SrazNepr), &GarnishmentPage::concurrentPriority),
+        figure(k.parts().pSoubehNepr, text(g_.DruhaTretina), &GarnishmentPage::concurrentNonPriority),
+        figure(k.parts().pMzdaSoub, afterPred, &GarnishmentPage::afterConcurrence),
     };
 }
 
@@ -132,8 +131,8 @@ ExplanationLine GarnishmentPage::figure(const Control& c, const std::string& exp
 
 ExplanationLine GarnishmentPage::netInput() const
 {
-    if (!computed_) return notComputed(k_.EdExekCm, "Výpočet ještě neproběhl.");
-    ExplanationLine line = lineFor(k_.EdExekCm, LineKind::Input);
+    if (!computed_) return notComputed(k_.parts().EdExekCm, "Výpočet ještě neproběhl.");
+    ExplanationLine line = lineFor(k_.parts().EdExekCm, LineKind::Input);
     line.operands = {net()};
     if (!fresh_) {
         line.result = line.shown;
@@ -143,14 +142,14 @@ ExplanationLine GarnishmentPage::netInput() const
         return line;
     }
     line.result = czechCrowns(net_);
-    if (line.shown == withoutPadding(k_.EdCista.text()))
+    if (line.shown == withoutPadding(k_.parts().EdCista.text()))
         addNote(line, "Převzato ze stránky „Výpočet mzdy“ (" + labelFor("EdCista") + ").");
     return line;
 }
 
 ExplanationLine GarnishmentPage::personsInput() const
 {
-    ExplanationLine line = lineFor(k_.EdDeti, LineKind::Input);
+    ExplanationLine line = lineFor(k_.parts().EdDeti, LineKind::Input);
     line.result = line.shown;
     if (!computed_) return line;
     line.operands = {crowns("NezabOsoba", y_.NezabOsoba)};
@@ -160,7 +159,7 @@ ExplanationLine GarnishmentPage::personsInput() const
 
 ExplanationLine GarnishmentPage::reductionInput() const
 {
-    ExplanationLine line = lineFor(k_.EdPoniz, LineKind::Input);
+    ExplanationLine line = lineFor(k_.parts().EdPoniz, LineKind::Input);
     line.result = line.shown;
     if (!computed_) return line;
     line.operands = {crowns("Ponizeni", g_.Ponizeni)};
@@ -243,8 +242,7 @@ void GarnishmentPage::addThirds(ExplanationLine& line) const
     if (g_.ZbytekCiste < 0) {
         addNote(line, "Čistá mzda {N} je nižší než nezabavitelná částka {NezabCastka}, srážet se nedá nic.");
     } else if (y_.Tretiny == Thirds::DivisibleByThree) {
-        line.operands.push_back(
-            crowns("ZbytekDelitelny", g_.ZbytekDelitelny, true));
+        line.operands.push_back(crowns("ZbytekDelitelny", g_.ZbytekDelitelny, true));
         addNote(line, g_.ZbytekCiste > y_.HraniceSrazek
                           ? "Zbytek: čistá mzda {N} − nezabavitelná částka {NezabCastka} = {ZbytekCiste}, je nad "
                             "hranicí {HraniceSrazek}: na třetiny se dělí jen hranice, zaokrouhlená dolů na částku "

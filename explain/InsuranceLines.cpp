@@ -10,18 +10,17 @@ namespace platomer::explaining {
 ExplanationLine WagePage::notDeducted(ExplanationLine line, const Control& box) const
 {
     addNote(line, "Pojištění se nesráží: políčko u „" + labelFor(box.name()) + "“ není zaškrtnuté.");
-    if (agreementFreesInsurance(y_, k_.CheckBxDpp.ticked(), w_.Hruba))
+    if (agreementFreesInsurance(y_, k_.parts().CheckBxDpp.ticked(), w_.Hruba))
         addNote(line, "U dohody o provedení práce do " + czechCrowns(y_.LimitDpp) + " včetně se pojištění neplatí.");
-    else if (!k_.CheckBxDpp.ticked() && smallScaleFreesInsurance(y_, w_.Podepsal, w_.Hruba))
-        addNote(line,
-                "Bez podepsaného prohlášení se z mzdy do " + czechCrowns(y_.LimitMrPojisteni) +
-                    " včetně pojištění nesráží.");
+    else if (!k_.parts().CheckBxDpp.ticked() && smallScaleFreesInsurance(y_, w_.Podepsal, w_.Hruba))
+        addNote(line, "Bez podepsaného prohlášení se z mzdy do " + czechCrowns(y_.LimitMrPojisteni) +
+                          " včetně pojištění nesráží.");
     return line;
 }
 
 std::string WagePage::smallScaleNote() const
 {
-    if (k_.CheckBxDpp.ticked() || w_.Hruba <= 0 || w_.Hruba >= y_.MalyRozsahOd) return {};
+    if (k_.parts().CheckBxDpp.ticked() || w_.Hruba <= 0 || w_.Hruba >= y_.MalyRozsahOd) return {};
     return "V běžné praxi se z mzdy pod " + czechCrowns(y_.MalyRozsahOd) +
            " (zaměstnání malého rozsahu) pojištění neplatí, program ho sráží, dokud je políčko zaškrtnuté.";
 }
@@ -31,7 +30,7 @@ ExplanationLine WagePage::socialShare(ExplanationLine line, std::int32_t share, 
                                       double rateValue) const
 {
     line.result = czechCrowns(share);
-    if (!k_.ChckBSocAno.ticked()) return notDeducted(std::move(line), k_.ChckBSocAno);
+    if (!k_.parts().ChckBSocAno.ticked()) return notDeducted(std::move(line), k_.parts().ChckBSocAno);
     line.rule = std::string("{") + rateName + "} z hrubé mzdy {Hruba}";
     line.operands = {rate(rateName, rateValue), gross()};
     line.rounding = RoundedUp;
@@ -47,7 +46,7 @@ ExplanationLine WagePage::social(ExplanationLine line) const
 ExplanationLine WagePage::health(ExplanationLine line) const
 {
     line.result = czechCrowns(w_.ZdrZam);
-    if (!k_.ChckBZdrAno.ticked()) return notDeducted(std::move(line), k_.ChckBZdrAno);
+    if (!k_.parts().ChckBZdrAno.ticked()) return notDeducted(std::move(line), k_.parts().ChckBZdrAno);
     line.operands = {healthTotal(), rate("SazbaZdr", y_.SazbaZdr), gross()};
     if (healthEmployeeShare(y_, healthTotal_) != w_.ZdrZam) {
         addNote(line, "Celkové pojistné se z uložených hodnot odvodit nedá.");
@@ -89,11 +88,10 @@ ExplanationLine WagePage::employerSocial(ExplanationLine line) const
 ExplanationLine WagePage::employerHealth(ExplanationLine line) const
 {
     line.result = czechCrowns(w_.ZdrFir);
-    if (!k_.ChckBZdrAno.ticked()) return notDeducted(std::move(line), k_.ChckBZdrAno);
+    if (!k_.parts().ChckBZdrAno.ticked()) return notDeducted(std::move(line), k_.parts().ChckBZdrAno);
     const std::int64_t rest = healthTotal_ - w_.ZdrZam;
-    line.operands = {
-        crowns("ZdrZam", w_.ZdrZam), healthTotal(),
-        crowns("ZbytekZdr", static_cast<Extended>(rest), true)};
+    line.operands = {crowns("ZdrZam", w_.ZdrZam), healthTotal(),
+                     crowns("ZbytekZdr", static_cast<Extended>(rest), true)};
     if (y_.DeleniZdr == HealthSplit::EmployerRest) {
         line.rule = "Celkové pojistné {ZdrCelkem} − podíl zaměstnance {ZdrZam}";
         addNote(line, "Zaměstnavatel platí zbytek celkového pojistného; okno roku " +

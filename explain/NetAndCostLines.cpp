@@ -11,9 +11,9 @@ namespace platomer::explaining {
 
 ExplanationLine WagePage::bonus(ExplanationLine line) const
 {
-    const Extended shown = k_.CHckBNezdV.ticked() ? w_.Bonus : 0;
+    const Extended shown = k_.parts().CHckBNezdV.ticked() ? w_.Bonus : 0;
     line.result = czechCrowns(shown);
-    if (!k_.CHckBNezdV.ticked()) {
+    if (!k_.parts().CHckBNezdV.ticked()) {
         addNote(line, "Žádné dítě není zaškrtnuté.");
         return line;
     }
@@ -45,8 +45,9 @@ ExplanationLine WagePage::bonus(ExplanationLine line) const
     } else if (signed_.bonusUnderMinimum) {
         addNote(line, "Nevyužité zvýhodnění {NevyuziteZvyh} je menší než {MinBonus}, bonus se proto nevyplácí.");
     } else if (signed_.bonusUnderGross) {
-        addNote(line, "Hrubá mzda {Hruba} nedosahuje poloviny minimální mzdy {MinHrubaBonus}, bonus se proto "
-                      "nevyplácí.");
+        addNote(line,
+                "Hrubá mzda {Hruba} nedosahuje poloviny minimální mzdy {MinHrubaBonus}, bonus se proto "
+                "nevyplácí.");
     } else if (shown != static_cast<double>(std::min<Extended>(signed_.nevyuziteZvyh, y_.MaxBonus))) {
         addNote(line, "Bonus se z uložených hodnot odvodit nedá.");
     } else if (wholeTax) {
@@ -96,17 +97,14 @@ ExplanationLine WagePage::net(ExplanationLine line) const
     line.result = czechCrowns(static_cast<Extended>(net_));
     Operand tax;
     switch (route_) {
-    case Route::Signed:
-        tax = crowns("DanN", static_cast<Extended>(wholeNumber(w_.TextDanN).value_or(0)));
-        break;
+    case Route::Signed: tax = crowns("DanN", static_cast<Extended>(wholeNumber(w_.TextDanN).value_or(0))); break;
     case Route::Withholding: tax = crowns("DanSrazkova", w_.DanSrazkova); break;
     case Route::Advance: tax = crowns("DanZaloha", static_cast<Extended>(advanceTax_), true); break;
     }
     line.rule = "Hrubá mzda {Hruba} − " + tax.label + " {" + tax.name +
                 "} − sociální pojištění {SocZam} − zdravotní pojištění "
                 "{ZdrZam}";
-    line.operands = {gross(), tax, crowns("SocZam", w_.SocZam),
-                     crowns("ZdrZam", w_.ZdrZam)};
+    line.operands = {gross(), tax, crowns("SocZam", w_.SocZam), crowns("ZdrZam", w_.ZdrZam)};
     if (w_.Bonus != 0) addNote(line, "Daňový bonus se sem nepřičítá, je v poli „" + labelFor("CprBezBon") + "“.");
     if (netMode_ && w_.Hruba == LargestGross)
         addNote(line,
@@ -124,20 +122,17 @@ ExplanationLine WagePage::netWithBonus(ExplanationLine line) const
 {
     line.result = czechCrowns(static_cast<Extended>(net_) + w_.Bonus);
     line.rule = "Čistá mzda {Cista} + daňový bonus {Bonus}";
-    line.operands = {crowns("Cista", static_cast<Extended>(net_)),
-                     crowns("Bonus", w_.Bonus)};
+    line.operands = {crowns("Cista", static_cast<Extended>(net_)), crowns("Bonus", w_.Bonus)};
     if (w_.Bonus == 0) addNote(line, "Bonus se nevyplácí, částka se rovná čisté mzdě bez bonusu.");
     return line;
 }
-
 
 ExplanationLine WagePage::employerInsurance(ExplanationLine line) const
 {
     const std::int64_t sum = static_cast<std::int64_t>(w_.ZdrFir) + w_.SocFir;
     line.result = czechCrowns(static_cast<Extended>(sum));
     line.rule = "Zdravotní pojištění {ZdrFir} + sociální pojištění {SocFir}";
-    line.operands = {crowns("ZdrFir", w_.ZdrFir),
-                     crowns("SocFir", w_.SocFir)};
+    line.operands = {crowns("ZdrFir", w_.ZdrFir), crowns("SocFir", w_.SocFir)};
     return line;
 }
 
@@ -146,8 +141,7 @@ ExplanationLine WagePage::employerCost(ExplanationLine line) const
     const std::int64_t cost = static_cast<std::int64_t>(w_.Hruba) + w_.ZdrFir + w_.SocFir;
     line.result = czechCrowns(static_cast<Extended>(cost));
     line.rule = "Hrubá mzda {Hruba} + zdravotní pojištění {ZdrFir} + sociální pojištění {SocFir} zaměstnavatele";
-    line.operands = {gross(), crowns("ZdrFir", w_.ZdrFir),
-                     crowns("SocFir", w_.SocFir)};
+    line.operands = {gross(), crowns("ZdrFir", w_.ZdrFir), crowns("SocFir", w_.SocFir)};
     return line;
 }
 

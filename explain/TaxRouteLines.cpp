@@ -75,8 +75,9 @@ ExplanationLine WagePage::creditsOffWholeTax(ExplanationLine line) const
     }
     line.rule = "Daň {SazbaZaklProcent} ze základu {ZakladZakl}";
     addHigherTax(line);
-    line.rule += ", zaokrouhleno nahoru na celé koruny ({DanPredSlevami}), − slevy {SlevyCelkem} (nejvýše do výše "
-                 "daně) − zvýhodnění na děti {ZvyhDeti}";
+    line.rule +=
+        ", zaokrouhleno nahoru na celé koruny ({DanPredSlevami}), − slevy {SlevyCelkem} (nejvýše do výše "
+        "daně) − zvýhodnění na děti {ZvyhDeti}";
     if (signed_.poSlevach < 0) {
         line.rule += ", nejméně však 0 Kč";
         addNote(line, "Rozdíl vychází záporně ({DanPoSlevach}); nevyužité zvýhodnění na děti je daňový bonus.");
@@ -88,8 +89,8 @@ ExplanationLine WagePage::creditsOffWholeTax(ExplanationLine line) const
 
 std::string WagePage::withholdingLimit() const
 {
-    return k_.CheckBxDpp.ticked() ? "u dohody o provedení práce do " + czechCrowns(y_.LimitDpp)
-                                  : "do " + czechCrowns(y_.LimitMr);
+    return k_.parts().CheckBxDpp.ticked() ? "u dohody o provedení práce do " + czechCrowns(y_.LimitDpp)
+                                          : "do " + czechCrowns(y_.LimitMr);
 }
 
 ExplanationLine WagePage::advance(ExplanationLine line) const
@@ -104,9 +105,8 @@ ExplanationLine WagePage::advance(ExplanationLine line) const
         return line;
     }
     line.result = czechCrowns(static_cast<Extended>(advanceTax_));
-    line.operands = {rate("SazbaZal", y_.SazbaZal),
-                     crowns("ZakladZakl", w_.ZakladZakl),
-                     crowns("DanZakl", w_.DanZakl), gross()};
+    line.operands = {rate("SazbaZal", y_.SazbaZal), crowns("ZakladZakl", w_.ZakladZakl), crowns("DanZakl", w_.DanZakl),
+                     gross()};
     line.rule = w_.ZakladVyssi > 0 ? "Daň {SazbaZal} ze základu do hranice {ZakladZakl} ({DanZakl})"
                                    : "Daň {SazbaZal} ze základu {ZakladZakl} ({DanZakl})";
     addHigherTax(line);
@@ -131,8 +131,7 @@ ExplanationLine WagePage::withholding(ExplanationLine line) const
     }
     line.result = czechCrowns(w_.DanSrazkova);
     line.rule = "{SazbaSraz} z hrubé mzdy {ZakladSraz}";
-    line.operands = {rate("SazbaSraz", y_.SazbaSraz),
-                     crowns("ZakladSraz", w_.ZakladSraz)};
+    line.operands = {rate("SazbaSraz", y_.SazbaSraz), crowns("ZakladSraz", w_.ZakladSraz)};
     line.rounding = "zaokrouhleno dolů na celé koruny";
     addNote(line, "Bez podepsaného prohlášení se z hrubé mzdy " + withholdingLimit() +
                       " včetně platí srážková daň, ze základu bez zaokrouhlení.");

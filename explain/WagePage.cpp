@@ -1,22 +1,23 @@
 // The wage page as a whole: which figure each panel shows, the inputs and the ticks, and what
 // a figure shows when the calculation has not run or its results were cleared.
+#include "explain/WagePage.h"
+
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "calc/WagePanels.h"
-#include "explain/WagePage.h"
 #include "model/AmountText.h"
 
 namespace platomer::explaining {
 
 WagePage::WagePage(const TKalkulajda& k) : k_(k), y_(k.year()), w_(k.wage())
 {
-    computed_ = y_.SazbaSocZam != 0 && !k.PSocialni.text().empty();
-    netMode_ = k.ChckBxHrzCis.ticked();
+    computed_ = y_.SazbaSocZam != 0 && !k.parts().PSocialni.text().empty();
+    netMode_ = k.parts().ChckBxHrzCis.ticked();
     route_ = wageRoute(k);
     base_ = advanceBaseOf(w_);
-    healthTotal_ = k.ChckBZdrAno.ticked() ? platomer::healthTotal(y_, w_.Hruba) : 0;
+    healthTotal_ = k.parts().ChckBZdrAno.ticked() ? platomer::healthTotal(y_, w_.Hruba) : 0;
     signed_ = platomer::signedTax(y_, {base_, w_.Hruba, w_.ZvyhDeti, w_.SlevyCelkem});
     advanceTax_ = platomer::advanceTax(y_, base_);
     net_ = wholeNumber(w_.TextCista).value_or(0);
@@ -30,9 +31,9 @@ WagePage::WagePage(const TKalkulajda& k) : k_(k), y_(k.year()), w_(k.wage())
     for (const Figure& f : figures())
         if (withoutPadding(f.control->text()) == "0" && f.expected != "0") cleared_ = true;
     if (netMode_)
-        pending_ = withoutPadding(k.EdCista.text()) != w_.TextCista;
+        pending_ = withoutPadding(k.parts().EdCista.text()) != w_.TextCista;
     else
-        pending_ = StrToIntDef(k.EdHruba.text(), 0) != w_.Hruba;
+        pending_ = StrToIntDef(k.parts().EdHruba.text(), 0) != w_.Hruba;
 }
 
 std::vector<WagePage::Figure> WagePage::figures() const
@@ -40,32 +41,35 @@ std::vector<WagePage::Figure> WagePage::figures() const
     const TKalkulajda& k = k_;
     WagePanelTexts t = wagePanelTexts(k);
     return {
-        {&k.PSocialni, std::move(t.PSocialni), &WagePage::social},
-        {&k.PZdravotni, std::move(t.PZdravotni), &WagePage::health},
-        {&k.PZakladDane, std::move(t.PZakladDane), &WagePage::base},
-        {&k.PCelkemN, std::move(t.PCelkemN), &WagePage::credits},
-        {&k.POdpd, std::move(t.POdpd), &WagePage::children},
-        {&k.PDanN, std::move(t.PDanN), &WagePage::signedTax},
-        {&k.PDan20p, std::move(t.PDan20p), &WagePage::advance},
-        {&k.PDan15, std::move(t.PDan15), &WagePage::withholding},
-        {&k.DanBonus, std::move(t.DanBonus), &WagePage::bonus},
-        {&k.EdCista, std::move(t.EdCista), &WagePage::net},
-        {&k.CprBezBon, std::move(t.CprBezBon), &WagePage::netWithBonus},
-        {&k.SPF, std::move(t.SPF), &WagePage::employerSocial},
-        {&k.ZPF, std::move(t.ZPF), &WagePage::employerHealth},
-        {&k.PojSum, std::move(t.PojSum), &WagePage::employerInsurance},
-        {&k.EdNaklZam, std::move(t.EdNaklZam), &WagePage::employerCost},
+        {&k.parts().PSocialni, std::move(t.PSocialni), &WagePage::social},
+        {&k.parts().PZdravotni, std::move(t.PZdravotni), &WagePage::health},
+        {&k.parts().PZakladDane, std::move(t.PZakladDane), &WagePage::base},
+        {&k.parts().PCelkemN, std::move(t.PCelkemN), &WagePage::credits},
+        {&k.parts().POdpd, std::move(t.POdpd), &WagePage::children},
+        {&k.parts().PDanN, std::move(t.PDanN), &WagePage::signedTax},
+        {&k.parts().PDan20p, std::move(t.PDan20p), &WagePage::advance},
+        {&k.parts().PDan15, std::move(t.PDan15), &WagePage::withholding},
+        {&k.parts().DanBonus, std::move(t.DanBonus), &WagePage::bonus},
+        {&k.parts().EdCista, std::move(t.EdCista), &WagePage::net},
+        {&k.parts().CprBezBon, std::move(t.CprBezBon), &WagePage::netWithBonus},
+        {&k.parts().SPF, std::move(t.SPF), &WagePage::employerSocial},
+        {&k.parts().ZPF, std::move(t.ZPF), &WagePage::employerHealth},
+        {&k.parts().PojSum, std::move(t.PojSum), &WagePage::employerInsurance},
+        {&k.parts().EdNaklZam, std::move(t.EdNaklZam), &WagePage::employerCost},
     };
 }
 
 std::vector<ExplanationLine> WagePage::lines() const
 {
     std::vector<ExplanationLine> out{grossInput()};
-    for (const Control* box :
-         {&k_.CHckBPodpis, &k_.CheckBxDpp, &k_.ChckBxHrzCis, &k_.ChckBSocAno, &k_.ChckBZdrAno, &k_.CHckBNezdM,
-          &k_.CHckBNezdS, &k_.CHckBNezdI, &k_.CHckBNezdP, &k_.CHckBNezdZTP, &k_.ChckBxDeti1, &k_.ChckBxDeti2,
-          &k_.ChckBxDeti3, &k_.ChckBxDeti4, &k_.ChckBxDeti1z, &k_.ChckBxDeti2z, &k_.ChckBxDeti3z, &k_.ChckBxDeti4z})
+    const TKalkulajda::Controls& c = k_.parts();
+    for (const Control* box : {&c.CHckBPodpis, &c.CheckBxDpp, &c.ChckBxHrzCis, &c.ChckBSocAno, &c.ChckBZdrAno,
+                               &c.CHckBNezdM, &c.CHckBNezdS, &c.CHckBNezdI, &c.CHckBNezdP, &c.CHckBNezdZTP})
         out.push_back(tick(*box));
+    for (const ChildBoxes<const Control>& child : c.ChckBxDeti)
+        out.push_back(tick(child.plain));
+    for (const ChildBoxes<const Control>& child : c.ChckBxDeti)
+        out.push_back(tick(child.ztp));
     for (const Figure& f : figures())
         out.push_back(figure(f));
     for (ExplanationLine& line : parameters())
@@ -77,7 +81,7 @@ ExplanationLine WagePage::figure(const Figure& f) const
 {
     const Control& c = *f.control;
     if (!computed_) return notComputed(c, "Výpočet ještě neproběhl.");
-    if (&c == &k_.EdCista && netMode_ && pending_ && !cleared_) return wantedNet();
+    if (&c == &k_.parts().EdCista && netMode_ && pending_ && !cleared_) return wantedNet();
     ExplanationLine line = lineFor(c, LineKind::Result);
     if (line.shown != f.expected) {
         if (cleared_) return clearedLine(c);
@@ -102,15 +106,15 @@ ExplanationLine WagePage::clearedLine(const Control& c) const
     // Either amount field clears them; which one was clicked the state does not tell.
     addNote(line, "Výsledky byly vymazány kliknutím do pole „" + labelFor("EdHruba") + "“ nebo „" +
                       labelFor("EdCista") + "“; spočítají se znovu, až pole opustíte.");
-    if (&c == &k_.EdCista && netMode_)
+    if (&c == &k_.parts().EdCista && netMode_)
         addNote(line, "Počítá se hrubá mzda z čisté: do tohoto pole se píše požadovaná čistá mzda.");
     return line;
 }
 
 ExplanationLine WagePage::grossInput() const
 {
-    if (!computed_) return notComputed(k_.EdHruba, "Výpočet ještě neproběhl.");
-    ExplanationLine line = lineFor(k_.EdHruba, LineKind::Input);
+    if (!computed_) return notComputed(k_.parts().EdHruba, "Výpočet ještě neproběhl.");
+    ExplanationLine line = lineFor(k_.parts().EdHruba, LineKind::Input);
     line.operands = {gross()};
     line.result = czechCrowns(w_.Hruba);
     if (cleared_) {
@@ -129,7 +133,7 @@ ExplanationLine WagePage::grossInput() const
 
 ExplanationLine WagePage::wantedNet() const
 {
-    ExplanationLine line = lineFor(k_.EdCista, LineKind::Input);
+    ExplanationLine line = lineFor(k_.parts().EdCista, LineKind::Input);
     line.result = line.shown;
     addNote(line,
             "Zadaná čistá mzda; hrubá mzda se k ní najde, až pole opustíte. Výsledky zatím platí pro "
@@ -142,7 +146,7 @@ ExplanationLine WagePage::tick(const Control& box) const
 {
     ExplanationLine line = lineFor(box, LineKind::Tick);
     // The insurance boxes carry no caption: they are named by their row, which a panel shares.
-    if (&box == &k_.ChckBSocAno || &box == &k_.ChckBZdrAno)
+    if (&box == &k_.parts().ChckBSocAno || &box == &k_.parts().ChckBZdrAno)
         line.label += " (srážet)";
     else
         line.label = labelInFrame(k_, box);
@@ -153,7 +157,6 @@ ExplanationLine WagePage::tick(const Control& box) const
         addNote(line, "Bez podepsaného prohlášení je políčko vypnuté.");
     return line;
 }
-
 
 void WagePage::addLawFigure(ExplanationLine& line, Extended windowFigure, Extended lawFigure,
                             std::string_view why) const

@@ -1,81 +1,99 @@
 #include "model/Kalkulajda.h"
 
-#include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 #include "model/AmountText.h"
-#include "model/Wiring.h"
 
 namespace platomer {
 
+namespace {
+
+// A control of the table by its name, from the form or from a const view of it.
+template <class Form>
+auto& named(Form& form, std::string_view name)
+{
+    auto* control = form.find(name);
+    if (control == nullptr) throw std::logic_error("no control " + std::string(name));
+    return *control;
+}
+
+}  // namespace
+
+template <class C>
+KalkulajdaControls<C>::KalkulajdaControls(Form& form)
+    : Kalkulajda(named(form, "Kalkulajda")),
+      PcHlav(named(form, "PcHlav")),
+      EdHruba(named(form, "EdHruba")),
+      EdCista(named(form, "EdCista")),
+      EdNaklZam(named(form, "EdNaklZam")),
+      PZakladDane(named(form, "PZakladDane")),
+      PCelkemN(named(form, "PCelkemN")),
+      POdpd(named(form, "POdpd")),
+      PDanN(named(form, "PDanN")),
+      PDan20p(named(form, "PDan20p")),
+      PDan15(named(form, "PDan15")),
+      DanBonus(named(form, "DanBonus")),
+      PSocialni(named(form, "PSocialni")),
+      PZdravotni(named(form, "PZdravotni")),
+      CprBezBon(named(form, "CprBezBon")),
+      ChckBSocAno(named(form, "ChckBSocAno")),
+      ChckBZdrAno(named(form, "ChckBZdrAno")),
+      ChckBxHrzCis(named(form, "ChckBxHrzCis")),
+      GBNezdanC(named(form, "GBNezdanC")),
+      CHckBNezdM(named(form, "CHckBNezdM")),
+      CHckBNezdS(named(form, "CHckBNezdS")),
+      CHckBNezdI(named(form, "CHckBNezdI")),
+      CHckBNezdP(named(form, "CHckBNezdP")),
+      CHckBNezdZTP(named(form, "CHckBNezdZTP")),
+      CHckBNezdV(named(form, "CHckBNezdV")),
+      GroupBxDeti(named(form, "GroupBxDeti")),
+      ChckBxDeti{{{named(form, "ChckBxDeti1"), named(form, "ChckBxDeti1z")},
+                  {named(form, "ChckBxDeti2"), named(form, "ChckBxDeti2z")},
+                  {named(form, "ChckBxDeti3"), named(form, "ChckBxDeti3z")},
+                  {named(form, "ChckBxDeti4"), named(form, "ChckBxDeti4z")}}},
+      PojSum(named(form, "PojSum")),
+      ZPF(named(form, "ZPF")),
+      SPF(named(form, "SPF")),
+      CHckBPodpis(named(form, "CHckBPodpis")),
+      CheckBxDpp(named(form, "CheckBxDpp")),
+      pNezdM(named(form, "pNezdM")),
+      pNezdS(named(form, "pNezdS")),
+      pNezdI(named(form, "pNezdI")),
+      pNezdP(named(form, "pNezdP")),
+      pNezdztp(named(form, "pNezdztp")),
+      pDite1(named(form, "pDite1")),
+      pDite2(named(form, "pDite2")),
+      pDite3(named(form, "pDite3")),
+      pDite1ztp(named(form, "pDite1ztp")),
+      pDite2ztp(named(form, "pDite2ztp")),
+      pDite3ztp(named(form, "pDite3ztp")),
+      p2SazDanod(named(form, "p2SazDanod")),
+      pMr(named(form, "pMr")),
+      EdExekCm(named(form, "EdExekCm")),
+      EdDeti(named(form, "EdDeti")),
+      EdPoniz(named(form, "EdPoniz")),
+      pZivMinJ(named(form, "pZivMinJ")),
+      pNormBydlo(named(form, "pNormBydlo")),
+      pNezabKc(named(form, "pNezabKc")),
+      pSrazBezO(named(form, "pSrazBezO")),
+      pBezSPrednost(named(form, "pBezSPrednost")),
+      pBezSNepr(named(form, "pBezSNepr")),
+      pMzdaBezP(named(form, "pMzdaBezP")),
+      pMzdaBezN(named(form, "pMzdaBezN")),
+      pSoubehPred(named(form, "pSoubehPred")),
+      pSoubehNepr(named(form, "pSoubehNepr")),
+      pMzdaSoub(named(form, "pMzdaSoub"))
+{
+}
+
+template struct KalkulajdaControls<Control>;
+template struct KalkulajdaControls<const Control>;
+
 TKalkulajda::TKalkulajda(Platform& platform)
     : FormModel(platform),
-      Kalkulajda(control("Kalkulajda")),
-      PcHlav(control("PcHlav")),
-      EdHruba(control("EdHruba")),
-      EdCista(control("EdCista")),
-      EdNaklZam(control("EdNaklZam")),
-      PZakladDane(control("PZakladDane")),
-      PCelkemN(control("PCelkemN")),
-      POdpd(control("POdpd")),
-      PDanN(control("PDanN")),
-      PDan20p(control("PDan20p")),
-      PDan15(control("PDan15")),
-      DanBonus(control("DanBonus")),
-      PSocialni(control("PSocialni")),
-      PZdravotni(control("PZdravotni")),
-      CprBezBon(control("CprBezBon")),
-      ChckBSocAno(control("ChckBSocAno")),
-      ChckBZdrAno(control("ChckBZdrAno")),
-      ChckBxHrzCis(control("ChckBxHrzCis")),
-      GBNezdanC(control("GBNezdanC")),
-      CHckBNezdM(control("CHckBNezdM")),
-      CHckBNezdS(control("CHckBNezdS")),
-      CHckBNezdI(control("CHckBNezdI")),
-      CHckBNezdP(control("CHckBNezdP")),
-      CHckBNezdZTP(control("CHckBNezdZTP")),
-      CHckBNezdV(control("CHckBNezdV")),
-      GroupBxDeti(control("GroupBxDeti")),
-      ChckBxDeti1(control("ChckBxDeti1")),
-      ChckBxDeti2(control("ChckBxDeti2")),
-      ChckBxDeti3(control("ChckBxDeti3")),
-      ChckBxDeti4(control("ChckBxDeti4")),
-      ChckBxDeti1z(control("ChckBxDeti1z")),
-      ChckBxDeti2z(control("ChckBxDeti2z")),
-      ChckBxDeti3z(control("ChckBxDeti3z")),
-      ChckBxDeti4z(control("ChckBxDeti4z")),
-      PojSum(control("PojSum")),
-      ZPF(control("ZPF")),
-      SPF(control("SPF")),
-      CHckBPodpis(control("CHckBPodpis")),
-      CheckBxDpp(control("CheckBxDpp")),
-      pNezdM(control("pNezdM")),
-      pNezdS(control("pNezdS")),
-      pNezdI(control("pNezdI")),
-      pNezdP(control("pNezdP")),
-      pNezdztp(control("pNezdztp")),
-      pDite1(control("pDite1")),
-      pDite2(control("pDite2")),
-      pDite3(control("pDite3")),
-      pDite1ztp(control("pDite1ztp")),
-      pDite2ztp(control("pDite2ztp")),
-      pDite3ztp(control("pDite3ztp")),
-      p2SazDanod(control("p2SazDanod")),
-      pMr(control("pMr")),
-      EdExekCm(control("EdExekCm")),
-      EdDeti(control("EdDeti")),
-      EdPoniz(control("EdPoniz")),
-      pZivMinJ(control("pZivMinJ")),
-      pNormBydlo(control("pNormBydlo")),
-      pNezabKc(control("pNezabKc")),
-      pSrazBezO(control("pSrazBezO")),
-      pBezSPrednost(control("pBezSPrednost")),
-      pBezSNepr(control("pBezSNepr")),
-      pMzdaBezP(control("pMzdaBezP")),
-      pMzdaBezN(control("pMzdaBezN")),
-      pSoubehPred(control("pSoubehPred")),
-      pSoubehNepr(control("pSoubehNepr")),
-      pMzdaSoub(control("pMzdaSoub")),
+      KalkulajdaControls<Control>(static_cast<FormModel&>(*this)),
+      parts_(static_cast<const FormModel&>(*this)),
       bound_(controls().size())
 {
     for (const WiringRow& w : wiring())
@@ -99,11 +117,12 @@ void TKalkulajda::raise(Control& sender, Event event)
     if (nesting_ >= MaxNesting) throw std::runtime_error("Výpočet se zacyklil a byl přerušen");
     struct Depth {
         int& depth;
-        explicit Depth(int& d, int& deepest) : depth(d) { deepest = std::max(deepest, ++depth); }
+        explicit Depth(int& d) : depth(d) { ++depth; }
         ~Depth() { --depth; }
         Depth(const Depth&) = delete;
         Depth& operator=(const Depth&) = delete;
-    } depth(nesting_, deepestNesting_);
+    } depth(nesting_);
+    if (watch_ != nullptr) watch_->handlerEntered(nesting_);
     (this->*h)(sender);
 }
 

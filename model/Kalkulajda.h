@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "model/FormModel.h"
@@ -21,14 +22,78 @@
 
 namespace platomer {
 
+// A child's box and the box of the child's ZTP-P card, which counts only with the child's own.
+template <class C>
+struct ChildBoxes {
+    C& plain;
+    C& ztp;
+};
+
+// The controls the handlers use, by their names: read and written by the handlers, read through
+// a view of const controls by everything else.
+template <class C>
+struct KalkulajdaControls {
+    using Form = std::conditional_t<std::is_const_v<C>, const FormModel, FormModel>;
+    explicit KalkulajdaControls(Form& form);
+
+    C &Kalkulajda, &PcHlav;
+    C &EdHruba, &EdCista, &EdNaklZam, &PZakladDane, &PCelkemN, &POdpd, &PDanN, &PDan20p, &PDan15;
+    C &DanBonus, &PSocialni, &PZdravotni, &CprBezBon, &ChckBSocAno, &ChckBZdrAno, &ChckBxHrzCis;
+    C &GBNezdanC, &CHckBNezdM, &CHckBNezdS, &CHckBNezdI, &CHckBNezdP, &CHckBNezdZTP, &CHckBNezdV;
+    C& GroupBxDeti;
+    // The first to the fourth child, in the order of their advantages.
+    std::array<ChildBoxes<C>, 4> ChckBxDeti;
+    C &PojSum, &ZPF, &SPF, &CHckBPodpis, &CheckBxDpp;
+    C &pNezdM, &pNezdS, &pNezdI, &pNezdP, &pNezdztp, &pDite1, &pDite2, &pDite3;
+    C &pDite1ztp, &pDite2ztp, &pDite3ztp, &p2SazDanod, &pMr;
+    C &EdExekCm, &EdDeti, &EdPoniz, &pZivMinJ, &pNormBydlo, &pNezabKc, &pSrazBezO;
+    C &pBezSPrednost, &pBezSNepr, &pMzdaBezP, &pMzdaBezN, &pSoubehPred, &pSoubehNepr, &pMzdaSoub;
+};
+
+// Told when a handler starts, and how deep it nests, and when the results of the wage page are
+// written: what a check that watches the window from outside counts.
+class HandlerWatch {
+public:
+    virtual ~HandlerWatch() = default;
+    virtual void handlerEntered(int depth) = 0;
+    virtual void wageResultsWritten() = 0;
+};
+
+class UserActions;
 
 // The state is grouped as the rules group it: the year's parameters, the wage calculation and
-// the garnishment. The handlers use the fields by their own names; others read them whole.
-class TKalkulajda : public FormModel, protected TaxYear, protected WageState, protected GarnishmentState {
+// the garnishment. The handlers use the fields and the controls by their own names; others read
+// them whole. The wiring binds the handlers; the user's actions run the window's own two.
+class TKalkulajda : public FormModel,
+                    protected TaxYear,
+                    protected WageState,
+                    protected GarnishmentState,
+                    protected KalkulajdaControls<Control> {
 public:
     explicit TKalkulajda(Platform& platform);
 
-    using Handler = void (TKalkulajda::*)(Control& Sender);
+    // Chooses the rules of another year and recalculates both pages by them; before the window
+    // is activated it only sets the year it starts with. An unknown year or the year already
+    // chosen does nothing. Returns whether the year changed.
+    bool ZvolRok(int rok);
+    const YearRow& rok() const { return *rok_; }
+    // "Platomer 2023": the program's name with the chosen year, the caption of every message.
+    std::string applicationTitle() const;
+
+    // Texts of amounts in the user's locale.
+    std::string NumText(Extended value) const;
+
+    const TaxYear& year() const { return *this; }
+    const WageState& wage() const { return *this; }
+    const GarnishmentState& garnishment() const { return *this; }
+    using Controls = KalkulajdaControls<const Control>;
+    const Controls& parts() const { return parts_; }
+
+    void setWatch(HandlerWatch* watch) { watch_ = watch; }
+
+protected:
+    // Runs the handler bound to an event, if any.
+    void raise(Control& sender, Event event) override;
 
     // Window-wide behaviour.
     void FormActivate(Control& Sender);
@@ -40,13 +105,6 @@ public:
 
     // The year's parameters and their panels.
     void NastavParametry();
-    // Chooses the rules of another year and recalculates both pages by them; before the window
-    // is activated it only sets the year it starts with. An unknown year or the year already
-    // chosen does nothing. Returns whether the year changed.
-    bool ZvolRok(int rok);
-    const YearRow& rok() const { return *rok_; }
-    // "Platomer 2023": the program's name with the chosen year, the caption of every message.
-    std::string applicationTitle() const;
 
     // Gross to net.
     void SpoctiTo(Control& Sender);
@@ -74,51 +132,40 @@ public:
     void EdExekCmExit(Control& Sender);
     void EdPonizChange(Control& Sender);
 
-    // Texts of amounts in the user's locale.
-    std::string NumText(Extended value) const;
-
-    // Runs the handler bound to an event, if any.
-    void raise(Control& sender, Event event) override;
-
-    // How deep handlers have nested since the last reset: each event raised by code inside a
-    // handler runs its own handler at once. A bound stops a cascade that would never end.
-    static constexpr int MaxNesting = 64;
-    int deepestNesting() const { return deepestNesting_; }
-    void resetDeepestNesting() { deepestNesting_ = nesting_; }
-    // How many times the results of the wage page were written.
-    std::uint64_t wageResultsWritten() const { return wageResultsWritten_; }
-
-    const TaxYear& year() const { return *this; }
-    const WageState& wage() const { return *this; }
-    const GarnishmentState& garnishment() const { return *this; }
-
-    // The controls the handlers use, by their names.
-    Control &Kalkulajda, &PcHlav;
-    Control &EdHruba, &EdCista, &EdNaklZam, &PZakladDane, &PCelkemN, &POdpd, &PDanN, &PDan20p, &PDan15;
-    Control &DanBonus, &PSocialni, &PZdravotni, &CprBezBon, &ChckBSocAno, &ChckBZdrAno, &ChckBxHrzCis;
-    Control &GBNezdanC, &CHckBNezdM, &CHckBNezdS, &CHckBNezdI, &CHckBNezdP, &CHckBNezdZTP, &CHckBNezdV;
-    Control &GroupBxDeti, &ChckBxDeti1, &ChckBxDeti2, &ChckBxDeti3, &ChckBxDeti4;
-    Control &ChckBxDeti1z, &ChckBxDeti2z, &ChckBxDeti3z, &ChckBxDeti4z;
-    Control &PojSum, &ZPF, &SPF, &CHckBPodpis, &CheckBxDpp;
-    Control &pNezdM, &pNezdS, &pNezdI, &pNezdP, &pNezdztp, &pDite1, &pDite2, &pDite3;
-    Control &pDite1ztp, &pDite2ztp, &pDite3ztp, &p2SazDanod, &pMr;
-    Control &EdExekCm, &EdDeti, &EdPoniz, &pZivMinJ, &pNormBydlo, &pNezabKc, &pSrazBezO;
-    Control &pBezSPrednost, &pBezSNepr, &pMzdaBezP, &pMzdaBezN, &pSoubehPred, &pSoubehNepr, &pMzdaSoub;
-
 private:
+    friend class UserActions;
+
+    using Handler = void (TKalkulajda::*)(Control& Sender);
+    // Which handler each event of a control reaches. The window's activation and its key
+    // preview are not events of a control: the user actions call FormActivate and FormKeyPress
+    // themselves.
+    struct WiringRow {
+        const char* control;
+        Event event;
+        Handler handler;
+    };
+    static const std::vector<WiringRow>& wiring();
+
     bool anyChildTicked() const;
     // Under an agreement the insurance boxes follow the agreement's limit; returns whether
     // either box changed (and so recalculated).
     bool insuranceByAgreement();
     // The student's credit box, locked in a year without the credit.
     void studentCreditByYear();
+    // The figures emptied for new input after a click into either amount field.
+    void clearResults();
+    // One candidate of the search through the insurance, tax and results steps; its net wage.
+    std::int32_t tryGross(std::int64_t gross);
     const YearRow* rok_ = &defaultYear();
+    Controls parts_;
     // The click, change and exit handlers of each control, in the slots of their events.
     static std::size_t slot(Event event);
     std::vector<std::array<Handler, 3>> bound_;
+    // How deep handlers have nested: each event raised by code inside a handler runs its own
+    // handler at once. A bound stops a cascade that would never end.
+    static constexpr int MaxNesting = 64;
     int nesting_ = 0;
-    int deepestNesting_ = 0;
-    std::uint64_t wageResultsWritten_ = 0;
+    HandlerWatch* watch_ = nullptr;
 };
 
 }  // namespace platomer

@@ -1,10 +1,11 @@
-#include "model/Wiring.h"
+// Which handler each event of a control reaches.
+#include "model/Kalkulajda.h"
 
 namespace platomer {
 
 using K = TKalkulajda;
 
-const std::vector<WiringRow>& wiring()
+const std::vector<TKalkulajda::WiringRow>& TKalkulajda::wiring()
 {
     static const std::vector<WiringRow> table{
         {"PcHlav", Event::Change, &K::PcHlavChange},

@@ -61,7 +61,7 @@ TEST_F(WindowInput, TickBoxDoesNotFlipWhenTheModelDropsTheClick)
     ASSERT_EQ(qtFocus(), "EdCista");
     click("ChckBxDeti2");
     EXPECT_FALSE(widget<QCheckBox>("ChckBxDeti2")->isChecked());
-    EXPECT_FALSE(form->ChckBxDeti2.ticked());
+    EXPECT_FALSE(form->parts().ChckBxDeti[1].plain.ticked());
     EXPECT_TRUE(widget<QCheckBox>("ChckBxHrzCis")->isChecked());
     EXPECT_EQ(qtFocus(), "EdCista");
 }
@@ -112,8 +112,8 @@ TEST_F(WindowInput, AmountFieldBeepsAtLettersAndKeepsItsText)
 TEST_F(WindowInput, CheckBoxToggledByQtItselfNeverReachesTheModel)
 {
     widget<QCheckBox>("ChckBxDeti1")->click();
-    EXPECT_FALSE(form->ChckBxDeti1.ticked());
-    EXPECT_FALSE(form->CHckBNezdV.ticked());
+    EXPECT_FALSE(form->parts().ChckBxDeti[0].plain.ticked());
+    EXPECT_FALSE(form->parts().CHckBNezdV.ticked());
     // The next action mirrors the model again.
     press(Qt::Key_Tab);
     EXPECT_FALSE(widget<QCheckBox>("ChckBxDeti1")->isChecked());

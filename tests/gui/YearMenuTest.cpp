@@ -74,7 +74,7 @@ TEST_F(YearMenu, CtrlRIsTheWindowsOwnKey)
     EXPECT_EQ(widget<TMaskeditCis>("EdHruba")->text(), "30000");
     choose(menu, "2025");
     EXPECT_EQ(widget<QLabel>("LabelRok")->text(), "2025");
-    EXPECT_EQ(form->PSocialni.text(), "2130");
+    EXPECT_EQ(form->parts().PSocialni.text(), "2130");
     EXPECT_TRUE(QTest::qWaitFor([this] { return qtFocus() == "EdHruba"; }, 2000)) << qtFocus();
     EXPECT_EQ(form->focused().name(), "EdHruba");
     EXPECT_EQ(recorded.str(), "");
@@ -103,7 +103,7 @@ TEST_F(YearMenu, TheSecondPagesHeadingOpensItToo)
     EXPECT_GE(menu->y(), widget("Label17")->mapToGlobal(QPoint(0, 0)).y());
     choose(menu, "2026");
     EXPECT_EQ(widget<QLabel>("Label17")->text(), "od 1.1.2026");
-    EXPECT_EQ(form->pNormBydlo.text(), "11730");
+    EXPECT_EQ(form->parts().pNormBydlo.text(), "11730");
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ public:
     // Throws ScriptError when the line cannot be run.
     void run(const std::string& line) { script_.runLine(line); }
     const TKalkulajda& form() const { return form_; }
+    TKalkulajda& form() { return form_; }
 
     // The controls that a script names: every control but the window.
     static std::vector<std::string> controlNames();

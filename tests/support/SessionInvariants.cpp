@@ -41,12 +41,22 @@ std::string quoted(const Control& c) { return c.name() + " '" + c.text() + "'"; 
 
 }  // namespace
 
-SessionInvariants::SessionInvariants(const TKalkulajda& form) : form_(form) { beforeAction(); }
+SessionInvariants::SessionInvariants(TKalkulajda& form) : form_(form), controls_(form.parts())
+{
+    form_.setWatch(this);
+    beforeAction();
+}
+
+SessionInvariants::~SessionInvariants() { form_.setWatch(nullptr); }
+
+void SessionInvariants::handlerEntered(int depth) { deepest_ = std::max(deepest_, depth); }
+
+void SessionInvariants::wageResultsWritten() { resultsWritten_ = true; }
 
 void SessionInvariants::beforeAction()
 {
-    deepestBefore_ = form_.deepestNesting();
-    writtenBefore_ = form_.wageResultsWritten();
+    deepest_ = 0;
+    resultsWritten_ = false;
 }
 
 std::string SessionInvariants::afterAction()
@@ -60,11 +70,8 @@ std::string SessionInvariants::afterAction()
 
 std::string SessionInvariants::nesting() const
 {
-    // The deepest nesting only grows between resets, so the window need not be reset here: an
-    // action that raised it went that deep itself.
-    int deepest = form_.deepestNesting();
-    if (deepest > deepestBefore_ && deepest > NestingBound)
-        return "nesting: handlers nested " + std::to_string(deepest) + " deep, the bound is " +
+    if (deepest_ > NestingBound)
+        return "nesting: handlers nested " + std::to_string(deepest_) + " deep, the bound is " +
                std::to_string(NestingBound);
     return "";
 }
@@ -82,12 +89,12 @@ std::string SessionInvariants::panels() const
 std::string SessionInvariants::garnishment() const
 {
     const GarnishmentState& g = form_.garnishment();
-    if (auto protectedAmount = amountValue(form_.pNezabKc.text(), ",."); protectedAmount && *protectedAmount < 0)
-        return "garnishment: " + quoted(form_.pNezabKc) + " is negative";
+    if (auto protectedAmount = amountValue(controls_.pNezabKc.text(), ",."); protectedAmount && *protectedAmount < 0)
+        return "garnishment: " + quoted(controls_.pNezabKc) + " is negative";
     // A deduction takes at most the whole net wage the page computed from, and nothing from none.
     const double net = std::max(0.0, g.ZbytekCiste + g.NezabCastka);
-    for (const Control* c :
-         {&form_.pSrazBezO, &form_.pBezSPrednost, &form_.pBezSNepr, &form_.pSoubehPred, &form_.pSoubehNepr})
+    for (const Control* c : {&controls_.pSrazBezO, &controls_.pBezSPrednost, &controls_.pBezSNepr,
+                             &controls_.pSoubehPred, &controls_.pSoubehNepr})
         if (auto deduction = amountValue(c->text(), ",."); deduction && *deduction > net + 1e-9)
             return "garnishment: " + quoted(*c) + " exceeds the net wage " + FloatToStr(net, '.');
     return "";
@@ -95,31 +102,28 @@ std::string SessionInvariants::garnishment() const
 
 std::string SessionInvariants::bonus() const
 {
-    if (form_.wageResultsWritten() == writtenBefore_) return "";
+    if (!resultsWritten_) return "";
     // The net wage with the bonus less the net wage without it is the bonus shown.
-    auto withBonus = amountValue(form_.CprBezBon.text(), ",.");
-    auto bonus = amountValue(form_.DanBonus.text(), ",.");
+    auto withBonus = amountValue(controls_.CprBezBon.text(), ",.");
+    auto bonus = amountValue(controls_.DanBonus.text(), ",.");
     if (!withBonus || !bonus)
-        return "bonus: " + quoted(form_.CprBezBon) + " or " + quoted(form_.DanBonus) + " unreadable";
-    const double net = StrToIntDef(form_.EdCista.text(), 0);
+        return "bonus: " + quoted(controls_.CprBezBon) + " or " + quoted(controls_.DanBonus) + " unreadable";
+    const double net = StrToIntDef(controls_.EdCista.text(), 0);
     if (std::abs(*withBonus - net - *bonus) > 1e-6)
-        return "bonus: " + quoted(form_.CprBezBon) + " less " + quoted(form_.EdCista) + " is not " +
-               quoted(form_.DanBonus);
+        return "bonus: " + quoted(controls_.CprBezBon) + " less " + quoted(controls_.EdCista) + " is not " +
+               quoted(controls_.DanBonus);
     return "";
 }
 
 std::string SessionInvariants::children() const
 {
-    const Control* plain[] = {&form_.ChckBxDeti1, &form_.ChckBxDeti2, &form_.ChckBxDeti3, &form_.ChckBxDeti4};
-    const Control* ztp[] = {&form_.ChckBxDeti1z, &form_.ChckBxDeti2z, &form_.ChckBxDeti3z, &form_.ChckBxDeti4z};
     bool anyChild = false;
-    for (int i = 0; i < 4; ++i) {
+    for (const auto& [plain, ztp] : controls_.ChckBxDeti) {
         // A child's ZTP-P card counts only with the child, so its box brings the child's box.
-        if (ztp[i]->ticked() && !plain[i]->ticked())
-            return "children: " + ztp[i]->name() + " is ticked without " + plain[i]->name();
-        anyChild = anyChild || plain[i]->ticked();
+        if (ztp.ticked() && !plain.ticked()) return "children: " + ztp.name() + " is ticked without " + plain.name();
+        anyChild = anyChild || plain.ticked();
     }
-    if (form_.CHckBNezdV.ticked() != anyChild)
+    if (controls_.CHckBNezdV.ticked() != anyChild)
         return std::string("children: CHckBNezdV is ") + (anyChild ? "unticked with" : "ticked without") +
                " a child box ticked";
     return "";
@@ -127,9 +131,9 @@ std::string SessionInvariants::children() const
 
 std::string SessionInvariants::declaration() const
 {
-    if (form_.CHckBPodpis.ticked()) return "";
+    if (controls_.CHckBPodpis.ticked()) return "";
     // Without a declaration no credit and no child counts, so none can be ticked by the user.
-    for (const Control* frame : {&form_.GBNezdanC, &form_.GroupBxDeti})
+    for (const Control* frame : {&controls_.GBNezdanC, &controls_.GroupBxDeti})
         for (int i = 0; i < frame->childCount(); ++i)
             if (const Control& box = frame->child(i); box.isTickBox() && box.enabled())
                 return "declaration: unsigned, but " + box.name() + " is enabled";
@@ -144,11 +148,11 @@ std::string SessionInvariants::year() const
         form_.find("Label17")->text() != "od 1.1." + std::to_string(rok))
         return "year: the headings do not name the rules of " + std::to_string(rok);
     // A year without the student credit keeps its box unticked and locked.
-    if (!y.SlevaStudPlati && (form_.CHckBNezdS.ticked() || form_.CHckBNezdS.enabled()))
-        return "year: " + quoted(form_.CHckBNezdS) + " is open in a year without the credit";
+    if (!y.SlevaStudPlati && (controls_.CHckBNezdS.ticked() || controls_.CHckBNezdS.enabled()))
+        return "year: " + quoted(controls_.CHckBNezdS) + " is open in a year without the credit";
     // The law's thirds: a third of the remainder up to the limit, down to a multiple of three.
     const GarnishmentState& g = form_.garnishment();
-    if (y.Tretiny == Thirds::DivisibleByThree && g.ZbytekCiste >= 0 && !form_.pNezabKc.text().empty()) {
+    if (y.Tretiny == Thirds::DivisibleByThree && g.ZbytekCiste >= 0 && !controls_.pNezabKc.text().empty()) {
         const double upToLimit = std::min(g.ZbytekCiste, y.HraniceSrazek);
         if (g.DruhaTretina * 3 > upToLimit || g.DruhaTretina * 3 <= upToLimit - 3)
             return "year: the third " + FloatToStr(g.DruhaTretina, '.') + " is not that of " +
@@ -156,13 +160,13 @@ std::string SessionInvariants::year() const
     }
     // The law's split of the health insurance: the two shares make the total.
     const WageState& w = form_.wage();
-    if (y.DeleniZdr == HealthSplit::EmployerRest && w.ZdrZam != 0 && form_.ChckBZdrAno.ticked() &&
+    if (y.DeleniZdr == HealthSplit::EmployerRest && w.ZdrZam != 0 && controls_.ChckBZdrAno.ticked() &&
         static_cast<std::int64_t>(w.ZdrZam) + w.ZdrFir != healthTotal(y, w.Hruba))
         return "year: the health shares " + std::to_string(w.ZdrZam) + " and " + std::to_string(w.ZdrFir) +
                " do not make the total";
     // No bonus below the year's smallest gross for one.
-    if (form_.wageResultsWritten() != writtenBefore_ && !bonusPaidAt(y, w.Hruba) && form_.DanBonus.text() != "0")
-        return "year: " + quoted(form_.DanBonus) + " below half the minimum wage";
+    if (resultsWritten_ && !bonusPaidAt(y, w.Hruba) && controls_.DanBonus.text() != "0")
+        return "year: " + quoted(controls_.DanBonus) + " below half the minimum wage";
     return "";
 }
 

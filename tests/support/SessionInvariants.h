@@ -12,17 +12,23 @@
 namespace platomer {
 
 // Watches one window through a user session and checks, after each action, what must always hold.
-class SessionInvariants {
+class SessionInvariants : private HandlerWatch {
 public:
     // Sessions nest handlers at most 4 deep (a box unticked by the agreement inside the
     // recalculation of another box); a cascade past four times that does not end by itself.
     static constexpr int NestingBound = 16;
 
-    explicit SessionInvariants(const TKalkulajda& form);
+    explicit SessionInvariants(TKalkulajda& form);
+    ~SessionInvariants() override;
+    SessionInvariants(const SessionInvariants&) = delete;
+    SessionInvariants& operator=(const SessionInvariants&) = delete;
     void beforeAction();        // call before each user action
     std::string afterAction();  // "" when all holds, else one line naming the first broken rule
 
 private:
+    void handlerEntered(int depth) override;
+    void wageResultsWritten() override;
+
     std::string nesting() const;
     std::string panels() const;
     std::string garnishment() const;
@@ -31,9 +37,12 @@ private:
     std::string declaration() const;
     std::string year() const;
 
-    const TKalkulajda& form_;
-    int deepestBefore_ = 0;
-    std::uint64_t writtenBefore_ = 0;
+    TKalkulajda& form_;
+    const TKalkulajda::Controls& controls_;
+    // Since the last action began: how deep handlers nested, and whether the wage page's
+    // results were written.
+    int deepest_ = 0;
+    bool resultsWritten_ = false;
 };
 
 }  // namespace platomer

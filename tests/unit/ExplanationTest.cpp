@@ -72,13 +72,13 @@ struct Calculator {
     // The gross typed into its emptied field and confirmed with Enter, which moves on to the net field.
     void gross(std::string_view amount)
     {
-        user.click(form.EdHruba);
+        user.click(form.control("EdHruba"));
         typeDigits(amount);
         user.press(Key::Enter);
     }
     void wantedNet(std::string_view amount)
     {
-        user.click(form.EdCista);
+        user.click(form.control("EdCista"));
         typeDigits(amount);
         user.press(Key::Enter);
     }
@@ -91,7 +91,7 @@ struct Calculator {
         for (int tries = 0; tries < 3 && form.activePage() != 1; ++tries)
             user.clickPage(1);
         ASSERT_EQ(form.activePage(), 1);
-        user.click(form.EdExekCm);
+        user.click(form.control("EdExekCm"));
         typeDigits(net);
         user.press(Key::Tab);
         typeDigits(persons);
@@ -151,8 +151,8 @@ enum class TaxRoute { Signed, Withholding, Advance };
 // The tax route by the boxes and the gross, decided here on its own.
 TaxRoute routeOf(Calculator& c, Extended gross)
 {
-    if (c.form.CHckBPodpis.ticked()) return TaxRoute::Signed;
-    const Extended limit = c.form.CheckBxDpp.ticked() ? 10000 : 4000;
+    if (c.form.parts().CHckBPodpis.ticked()) return TaxRoute::Signed;
+    const Extended limit = c.form.parts().CheckBxDpp.ticked() ? 10000 : 4000;
     return gross <= limit ? TaxRoute::Withholding : TaxRoute::Advance;
 }
 
@@ -188,16 +188,16 @@ std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
     const Extended gross = l.operand("Hruba") ? operand(l, "Hruba") : Extended(k.wage().Hruba);
     const TaxRoute route = routeOf(c, gross);
     if (n == "PSocialni" || n == "SPF") {
-        if (!k.ChckBSocAno.ticked()) return 0;
+        if (!k.parts().ChckBSocAno.ticked()) return 0;
         return roundedUp(operand(l, n == "SPF" ? "SazbaSocFir" : "SazbaSocZam") * gross);
     }
     if (n == "PZdravotni") {
-        if (!k.ChckBZdrAno.ticked()) return 0;
+        if (!k.parts().ChckBZdrAno.ticked()) return 0;
         EXPECT_EQ(operand(l, "ZdrCelkem"), roundedUp(operand(l, "SazbaZdr") * gross));
         return nearest(operand(l, "ZdrCelkem") / 3);
     }
     if (n == "ZPF") {
-        if (!k.ChckBZdrAno.ticked()) return 0;
+        if (!k.parts().ChckBZdrAno.ticked()) return 0;
         EXPECT_EQ(operand(l, "ZdrZam"), c.panel("PZdravotni"));
         EXPECT_NE(l.note.find("dvojnásobek podílu zaměstnance"), std::string::npos) << l.note;
         return 2 * operand(l, "ZdrZam");
@@ -222,7 +222,7 @@ std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
         if (n == "PCelkemN") {
             for (const char* box : boxes)
                 ticked += k.control(box).ticked();
-        } else if (k.CHckBNezdV.ticked()) {
+        } else if (k.parts().CHckBNezdV.ticked()) {
             for (int i = 1; i <= 4; ++i) {
                 const std::string plain = "ChckBxDeti" + std::to_string(i);
                 if (!k.control(plain).ticked()) continue;
@@ -250,7 +250,7 @@ std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
         return roundedDown(operand(l, "SazbaSraz") * operand(l, "ZakladSraz"));
     }
     if (n == "DanBonus") {
-        if (!k.CHckBNezdV.ticked() || route != TaxRoute::Signed) return 0;
+        if (!k.parts().CHckBNezdV.ticked() || route != TaxRoute::Signed) return 0;
         const SignedTax t = signedTaxOf(c, l);
         if (t.basic <= 0 || t.afterCredits >= 0) return 0;
         const Extended unused = t.basic - t.credits > 0 ? t.advantage - (t.basic - t.credits) : t.advantage;
@@ -592,7 +592,7 @@ TEST(ExplainedGarnishmentText, ReductionBeyondTheProtectedAmountStopsAtNothing)
     // away: the reduction exceeds what is protected, and the amount stops at nothing.
     Calculator c;
     c.user.clickPage(1);
-    c.user.click(c.form.EdExekCm);
+    c.user.click(c.form.control("EdExekCm"));
     c.typeDigits("15298");
     c.user.press(Key::Tab);
     c.typeDigits("1");
@@ -613,7 +613,7 @@ TEST(UnexplainedFigures, ClickIntoTheGrossFieldClearsTheResults)
 {
     Calculator c;
     c.click("CHckBPodpis");
-    c.user.click(c.form.EdHruba);
+    c.user.click(c.form.control("EdHruba"));
     c.typeDigits("45000");
     int cleared = 0;
     for (const ExplanationLine& l : computation(c.form, 0)) {
@@ -642,7 +642,7 @@ TEST(UnexplainedFigures, ClickIntoTheGrossFieldClearsTheResults)
 TEST(UnexplainedFigures, ClickIntoTheNetFieldAsksForTheWantedNet)
 {
     Calculator c;
-    c.user.click(c.form.EdCista);
+    c.user.click(c.form.control("EdCista"));
     c.typeDigits("20000");
     const ExplanationLine net = explain(c.form, "EdCista");
     EXPECT_EQ(net.kind, LineKind::Cleared);
@@ -670,7 +670,7 @@ TEST(UnexplainedFigures, EmptyOrUnreadableGrossCountsAsZero)
     EXPECT_NE(explain(c.form, "EdHruba").note.find("Prázdné pole se počítá jako hrubá mzda 0 Kč."), std::string::npos);
 
     Calculator dotted;
-    dotted.user.click(dotted.form.EdHruba);
+    dotted.user.click(dotted.form.control("EdHruba"));
     dotted.user.paste("17.300");
     dotted.user.press(Key::Enter);
     checkAllExplained(dotted);
@@ -682,7 +682,7 @@ TEST(UnexplainedFigures, EmptiedGarnishmentNetKeepsTheLastCalculation)
 {
     Calculator c;
     c.garnishment("45000", "2", "");
-    c.user.click(c.form.EdExekCm);  // empties the field; the calculation stops before any panel
+    c.user.click(c.form.control("EdExekCm"));  // empties the field; the calculation stops before any panel
     const ExplanationLine input = explain(c.form, "EdExekCm");
     EXPECT_NE(input.note.find("Pole je prázdné"), std::string::npos) << input.note;
     for (const std::string& figure : garnishmentFigures()) {
@@ -797,7 +797,7 @@ TEST(ExplainedSessions, SeededSessionsOfBothPages)
         }
         SCOPED_TRACE("session " + std::to_string(session) + ":" + actions);
         // An emptied net leaves the garnishment page with a previous calculation, checked above.
-        if (c.form.EdExekCm.text().find_first_not_of(' ') == std::string::npos)
+        if (c.form.parts().EdExekCm.text().find_first_not_of(' ') == std::string::npos)
             checkAllExplained(c, {0});
         else
             checkAllExplained(c);

@@ -16,6 +16,7 @@
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 #include "model/UserActions.h"
+#include "tests/support/DrivenKalkulajda.h"
 #include "tests/support/LiteralSearch.h"
 #include "tests/unit/RecordingForm.h"
 
@@ -55,26 +56,26 @@ struct Calculator {
     // Gross to net: the gross typed into its field and the recalculation run.
     std::int32_t netFor(std::int64_t gross)
     {
-        k.EdHruba.setText(std::to_string(gross));
-        k.SpoctiTo(k.EdHruba);
+        k.control("EdHruba").setText(std::to_string(gross));
+        k.SpoctiTo(k.control("EdHruba"));
         return StrToInt(k.wage().TextCista);
     }
 
     // Net to gross: the target in its field and the whole search run.
     std::int32_t grossFor(std::int32_t target)
     {
-        k.EdCista.setText(std::to_string(target));
+        k.control("EdCista").setText(std::to_string(target));
         k.HledejHrubou();
-        return StrToIntDef(k.EdHruba.text(), -1);
+        return StrToIntDef(k.parts().EdHruba.text(), -1);
     }
 
     void searchMode()
     {
-        if (!k.ChckBxHrzCis.ticked()) user.click(k.ChckBxHrzCis);
+        if (!k.parts().ChckBxHrzCis.ticked()) user.click(k.control("ChckBxHrzCis"));
     }
 
     CollectingPlatform platform;
-    TKalkulajda k{platform};
+    DrivenKalkulajda k{platform};
     UserActions user{k};
 };
 
@@ -187,9 +188,9 @@ TEST_P(ForEachOption, BoxesClickedGiveTheCreditsOfTheCase)
     Calculator c(GetParam().option.clicks, GetParam().rok);
     c.netFor(20000);
     EXPECT_EQ(c.k.wage().Podepsal, wage.podepsal);
-    EXPECT_EQ(c.k.CheckBxDpp.ticked(), wage.dpp);
-    EXPECT_EQ(c.k.ChckBSocAno.ticked(), wage.social);
-    EXPECT_EQ(c.k.ChckBZdrAno.ticked(), wage.health);
+    EXPECT_EQ(c.k.parts().CheckBxDpp.ticked(), wage.dpp);
+    EXPECT_EQ(c.k.parts().ChckBSocAno.ticked(), wage.social);
+    EXPECT_EQ(c.k.parts().ChckBZdrAno.ticked(), wage.health);
     EXPECT_EQ(c.k.wage().ZvyhDeti, wage.zvyhDeti);
     EXPECT_EQ(c.k.wage().SlevyCelkem, wage.slevyCelkem);
 }
@@ -287,11 +288,11 @@ TEST(GrossSearch, FindsTheGrossOfTheCandidateSequenceForLargeRandomTargets)
         }
         // A few of them through the whole search on the window.
         Calculator c({});
-        if (!s.wage.podepsal) c.user.click(c.k.CHckBPodpis);
-        if (!s.wage.social) c.user.click(c.k.ChckBSocAno);
+        if (!s.wage.podepsal) c.user.click(c.k.control("CHckBPodpis"));
+        if (!s.wage.social) c.user.click(c.k.control("ChckBSocAno"));
         if (s.wage.zvyhDeti != 0) {
-            c.user.click(c.k.ChckBxDeti1);
-            c.user.click(c.k.ChckBxDeti2);
+            c.user.click(c.k.control("ChckBxDeti1"));
+            c.user.click(c.k.control("ChckBxDeti2"));
         }
         c.searchMode();
         for (std::size_t i = 0; i < targets.size(); i += 50)
@@ -305,20 +306,20 @@ TEST(GrossSearch, FindsTheGrossOfTheCandidateSequenceForLargeRandomTargets)
 TEST(GrossSearch, AgreementWithinItsLimitSearchesWithoutInsurance)
 {
     for (const YearRow& row : years())
-    for (bool signedDeclaration : {true, false}) {
-        const TaxYear y = row.rules();
-        NetMemo net(y, {signedDeclaration, true, false, false, 0, signedDeclaration ? 2570 : 0});
-        for (std::int32_t target = 0; target <= 10000; target += target < 200 ? 1 : 37) {
-            Calculator c(signedDeclaration ? std::vector<std::string>{"CheckBxDpp"}
-                                           : std::vector<std::string>{"CHckBPodpis", "CheckBxDpp"},
-                         row.rok);
-            ASSERT_TRUE(c.k.ChckBSocAno.ticked() && c.k.ChckBZdrAno.ticked());
-            c.searchMode();
-            ASSERT_EQ(literalGross(target, net), c.grossFor(target)) << "target " << target;
-            EXPECT_FALSE(c.k.ChckBSocAno.ticked());
-            EXPECT_FALSE(c.k.ChckBZdrAno.ticked());
+        for (bool signedDeclaration : {true, false}) {
+            const TaxYear y = row.rules();
+            NetMemo net(y, {signedDeclaration, true, false, false, 0, signedDeclaration ? 2570 : 0});
+            for (std::int32_t target = 0; target <= 10000; target += target < 200 ? 1 : 37) {
+                Calculator c(signedDeclaration ? std::vector<std::string>{"CheckBxDpp"}
+                                               : std::vector<std::string>{"CHckBPodpis", "CheckBxDpp"},
+                             row.rok);
+                ASSERT_TRUE(c.k.parts().ChckBSocAno.ticked() && c.k.parts().ChckBZdrAno.ticked());
+                c.searchMode();
+                ASSERT_EQ(literalGross(target, net), c.grossFor(target)) << "target " << target;
+                EXPECT_FALSE(c.k.parts().ChckBSocAno.ticked());
+                EXPECT_FALSE(c.k.parts().ChckBZdrAno.ticked());
+            }
         }
-    }
 }
 
 TEST(GrossSearch, UnreachableTargetHasNoGross)
@@ -334,7 +335,7 @@ TEST(GrossSearch, UnreachableTargetHasNoGross)
 TEST(GrossSearch, UnreachableTargetShowsTheLargestGrossWithANotice)
 {
     Calculator c({});
-    c.user.click(c.k.EdCista);
+    c.user.click(c.k.control("EdCista"));
     for (char digit : std::string("2000000000"))
         c.user.type(static_cast<char32_t>(digit));
     c.user.press(Key::Enter);
@@ -345,8 +346,9 @@ TEST(GrossSearch, UnreachableTargetShowsTheLargestGrossWithANotice)
         "nejvyšší hrubou mzdu.",
         c.platform.messages[0].second);
     EXPECT_FALSE(c.platform.errors[0]);
-    EXPECT_EQ(LargestGross, StrToInt(c.k.EdHruba.text()));
-    EXPECT_EQ(netWage(taxYear2023(), {true, false, true, true, 0, 2570}, LargestGross), StrToInt(c.k.EdCista.text()));
+    EXPECT_EQ(LargestGross, StrToInt(c.k.parts().EdHruba.text()));
+    EXPECT_EQ(netWage(taxYear2023(), {true, false, true, true, 0, 2570}, LargestGross),
+              StrToInt(c.k.parts().EdCista.text()));
 }
 
 TEST(GrossSearch, TargetOfTheLargestGrossIsReached)

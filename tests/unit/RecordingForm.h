@@ -61,6 +61,7 @@ protected:
 class RecordingKalkulajda : public TKalkulajda {
 public:
     explicit RecordingKalkulajda(Platform& platform) : TKalkulajda(platform) {}
+    using TKalkulajda::NastavParametry;
     std::vector<std::string> events;
 
     void raise(Control& sender, Event event) override

@@ -12,6 +12,7 @@
 #include "model/Kalkulajda.h"
 #include "model/UserActions.h"
 #include "model/Years.h"
+#include "tests/support/DrivenKalkulajda.h"
 #include "tests/unit/RecordingForm.h"
 
 namespace platomer {
@@ -173,9 +174,9 @@ struct LimitCase {
     const char* rule;
     int rok;
     std::int32_t gross;
-    bool agreementFree;   // an agreement pays no insurance
-    bool smallScaleFree;  // small-scale work without a declaration pays no insurance
-    Route unsignedRoute;  // without a declaration, not under an agreement
+    bool agreementFree;    // an agreement pays no insurance
+    bool smallScaleFree;   // small-scale work without a declaration pays no insurance
+    Route unsignedRoute;   // without a declaration, not under an agreement
     Route agreementRoute;  // without a declaration, under an agreement
 };
 
@@ -312,85 +313,85 @@ TEST(Garnishment, WindowsYearKeepsItsWorkedNumbers)
 struct YearChoice : testing::Test {
     YearChoice() { user.activate(); }
     foundation_test::CollectingPlatform platform;
-    TKalkulajda k{platform};
+    DrivenKalkulajda k{platform};
     UserActions user{k};
 };
 
 TEST_F(YearChoice, ChoosingAYearRecalculatesBothPagesByItsRules)
 {
-    k.EdHruba.setText("45000");
-    k.SpoctiTo(k.EdHruba);
-    EXPECT_EQ("2925", k.PSocialni.text());
+    k.control("EdHruba").setText("45000");
+    k.SpoctiTo(k.control("EdHruba"));
+    EXPECT_EQ("2925", k.parts().PSocialni.text());
     ASSERT_TRUE(k.ZvolRok(2026));
-    EXPECT_EQ("3195", k.PSocialni.text());
+    EXPECT_EQ("3195", k.parts().PSocialni.text());
     EXPECT_EQ("2026", k.control("LabelRok").text());
     EXPECT_EQ("od 1.1.2026", k.control("Label17").text());
-    EXPECT_EQ("0", k.pNezdS.text());
-    EXPECT_EQ("146901", k.p2SazDanod.text());
-    EXPECT_EQ("4499", k.pMr.text());
-    EXPECT_EQ("11730", k.pNormBydlo.text());
+    EXPECT_EQ("0", k.parts().pNezdS.text());
+    EXPECT_EQ("146901", k.parts().p2SazDanod.text());
+    EXPECT_EQ("4499", k.parts().pMr.text());
+    EXPECT_EQ("11730", k.parts().pNormBydlo.text());
     EXPECT_EQ("Platomer 2026", k.applicationTitle());
     // The second page computes the net handed over by the new rules.
-    EXPECT_EQ(garnishment(year(2026), StrToInt(k.EdExekCm.text()), 0, 0).NezabCastka,
-              StrToInt(k.pNezabKc.text()));
+    EXPECT_EQ(garnishment(year(2026), StrToInt(k.parts().EdExekCm.text()), 0, 0).NezabCastka,
+              StrToInt(k.parts().pNezabKc.text()));
     // The year already chosen, or one unknown, changes nothing.
     EXPECT_FALSE(k.ZvolRok(2026));
     EXPECT_FALSE(k.ZvolRok(1999));
     ASSERT_TRUE(k.ZvolRok(2023));
-    EXPECT_EQ("2925", k.PSocialni.text());
-    EXPECT_EQ("4020", k.pNezdS.text());
+    EXPECT_EQ("2925", k.parts().PSocialni.text());
+    EXPECT_EQ("4020", k.parts().pNezdS.text());
 }
 
 TEST_F(YearChoice, StudentBoxLockedWithoutTheCreditAndFreedAgainByTheDeclaration)
 {
-    user.click(k.CHckBNezdS);
-    ASSERT_TRUE(k.CHckBNezdS.ticked());
+    user.click(k.control("CHckBNezdS"));
+    ASSERT_TRUE(k.parts().CHckBNezdS.ticked());
     k.ZvolRok(2024);
-    EXPECT_FALSE(k.CHckBNezdS.ticked());
-    EXPECT_FALSE(k.CHckBNezdS.enabled());
-    EXPECT_NE(std::string::npos, k.CHckBNezdS.hint().find("2024"));
+    EXPECT_FALSE(k.parts().CHckBNezdS.ticked());
+    EXPECT_FALSE(k.parts().CHckBNezdS.enabled());
+    EXPECT_NE(std::string::npos, k.parts().CHckBNezdS.hint().find("2024"));
     EXPECT_EQ(2570, k.wage().SlevyCelkem);
     // Signing again does not free it in a year without the credit.
-    user.click(k.CHckBPodpis);
-    user.click(k.CHckBPodpis);
-    EXPECT_FALSE(k.CHckBNezdS.enabled());
+    user.click(k.control("CHckBPodpis"));
+    user.click(k.control("CHckBPodpis"));
+    EXPECT_FALSE(k.parts().CHckBNezdS.enabled());
     k.ZvolRok(2023);
-    EXPECT_TRUE(k.CHckBNezdS.enabled());
-    EXPECT_TRUE(k.CHckBNezdS.hint().empty());
+    EXPECT_TRUE(k.parts().CHckBNezdS.enabled());
+    EXPECT_TRUE(k.parts().CHckBNezdS.hint().empty());
     // Without a declaration the credit boxes stay locked in the window's year too.
     k.ZvolRok(2025);
-    user.click(k.CHckBPodpis);
+    user.click(k.control("CHckBPodpis"));
     k.ZvolRok(2023);
-    EXPECT_FALSE(k.CHckBNezdS.enabled());
+    EXPECT_FALSE(k.parts().CHckBNezdS.enabled());
 }
 
 TEST_F(YearChoice, AgreementSetsTheInsuranceByTheNewYearsLimit)
 {
-    k.EdHruba.setText("11000");
-    k.SpoctiTo(k.EdHruba);
-    user.click(k.CheckBxDpp);
+    k.control("EdHruba").setText("11000");
+    k.SpoctiTo(k.control("EdHruba"));
+    user.click(k.control("CheckBxDpp"));
     // 11 000 is above the agreement's limit of 2023 and 2024, within that of 2025.
-    EXPECT_TRUE(k.ChckBSocAno.ticked());
+    EXPECT_TRUE(k.parts().ChckBSocAno.ticked());
     k.ZvolRok(2025);
-    EXPECT_FALSE(k.ChckBSocAno.ticked());
-    EXPECT_FALSE(k.ChckBZdrAno.ticked());
-    EXPECT_EQ("0", k.PSocialni.text());
+    EXPECT_FALSE(k.parts().ChckBSocAno.ticked());
+    EXPECT_FALSE(k.parts().ChckBZdrAno.ticked());
+    EXPECT_EQ("0", k.parts().PSocialni.text());
     k.ZvolRok(2024);
-    EXPECT_TRUE(k.ChckBSocAno.ticked());
-    EXPECT_TRUE(k.ChckBZdrAno.ticked());
+    EXPECT_TRUE(k.parts().ChckBSocAno.ticked());
+    EXPECT_TRUE(k.parts().ChckBZdrAno.ticked());
 }
 
 TEST_F(YearChoice, NetToGrossSearchesAgainForTheNetShown)
 {
-    user.click(k.ChckBxHrzCis);
-    k.EdCista.setText("30000");
+    user.click(k.control("ChckBxHrzCis"));
+    k.control("EdCista").setText("30000");
     k.HledejHrubou();
-    const std::int32_t gross2023 = StrToInt(k.EdHruba.text());
+    const std::int32_t gross2023 = StrToInt(k.parts().EdHruba.text());
     k.ZvolRok(2024);
-    const std::int32_t gross2024 = StrToInt(k.EdHruba.text());
+    const std::int32_t gross2024 = StrToInt(k.parts().EdHruba.text());
     // The employee's social insurance is higher from 2024: the same net needs a higher gross.
     EXPECT_GT(gross2024, gross2023);
-    EXPECT_GE(StrToInt(k.EdCista.text()), 30000);
+    EXPECT_GE(StrToInt(k.parts().EdCista.text()), 30000);
 }
 
 }  // namespace
