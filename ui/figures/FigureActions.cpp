@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <memory>
 
 #include "explain/Explanation.h"
 #include "ui/binding/ModelMirror.h"
+#include "ui/figures/ComputationText.h"
 #include "ui/figures/ComputationWindow.h"
 #include "ui/figures/FigureTooltips.h"
 #include "ui/figures/PanelMenu.h"
@@ -17,6 +20,23 @@
 #include "ui/figures/WindowShortcuts.h"
 
 namespace platomer {
+
+namespace {
+
+QString reportName(const TKalkulajda& form)
+{
+    return QString::fromUtf8("Výpočet mzdy ") + QString::fromStdString(rulesYear(form));
+}
+
+}  // namespace
+
+QString reportFile(const TKalkulajda& form)
+{
+    // A file dialog shown a folder that does not exist would fall back to the working directory.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return QDir(folder).filePath(reportName(form) + ".pdf");
+}
 
 FigureActions::FigureActions(TKalkulajda& form, const ModelMirror& mirror)
     : QObject(mirror.window().window), form_(form), window_(mirror.window().window)
@@ -35,6 +55,11 @@ bool FigureActions::takeKey(const QKeyEvent& event)
     case WindowShortcut::Computation: showComputation(); break;
     case WindowShortcut::CopyComputation: copyComputation(); break;
     case WindowShortcut::Print: print(); break;
+    case WindowShortcut::SavePdf: savePdf(); break;
+    case WindowShortcut::OtherWindow:
+        // Nothing to switch to while the window is closed.
+        if (computation_ && computation_->isVisible()) computation_->enter();
+        break;
     }
     return true;
 }
@@ -54,8 +79,11 @@ void FigureActions::refresh()
 
 void FigureActions::showComputation()
 {
-    if (!computation_) computation_ = new ComputationWindow(form_, window_);
-    computation_->present();
+    if (!computation_) computation_ = new ComputationWindow(*this, form_, window_);
+    if (computation_->isVisible())
+        computation_->enter();
+    else
+        computation_->present();
 }
 
 void FigureActions::copy(const std::string& text)
@@ -71,10 +99,13 @@ void FigureActions::copyComputation() { copy(copyText(form_, form_.activePage())
 void FigureActions::print()
 {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(QString::fromUtf8("Výpočet mzdy"));
+    printer->setDocName(reportName(form_));
     prepareReportPage(*printer);
     auto* dialog = new QPrintDialog(printer.get(), window_);
     dialog->setObjectName("printDialog");
+    // Printing to a file offers the name that "Uložit jako PDF…" offers; the printer stays the
+    // user's default until they choose the file.
+    if (auto* file = dialog->findChild<QLineEdit*>("filename")) file->setText(reportFile(form_));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setMinMax(1, 1);
     // Opened without a loop of its own; the printer lives as long as the dialog's connection.
@@ -87,8 +118,7 @@ void FigureActions::print()
 
 void FigureActions::savePdf()
 {
-    auto* dialog = new QFileDialog(window_, QString::fromUtf8("Uložit jako PDF"),
-                                   QDir::home().filePath(QString::fromUtf8("výpočet mzdy.pdf")),
+    auto* dialog = new QFileDialog(window_, QString::fromUtf8("Uložit jako PDF"), reportFile(form_),
                                    QString::fromUtf8("Dokument PDF (*.pdf)"));
     dialog->setObjectName("pdfDialog");
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QString>
 #include <string>
 
 #include "ui/figures/ComputationWindow.h"
@@ -17,6 +18,11 @@ namespace platomer {
 class Control;
 class ModelMirror;
 class TKalkulajda;
+
+// The file the printed page is offered to be saved as, by the print dialog and by "Uložit jako
+// PDF…" alike: "Výpočet mzdy 2023.pdf", with the year of the rules in force, in the user's
+// documents folder (the home folder when there is none).
+QString reportFile(const TKalkulajda& form);
 
 class FigureActions : public QObject {
     Q_OBJECT
@@ -31,22 +37,24 @@ public:
     // After every action of the user: the open computation window follows the inputs.
     void refresh();
 
+    // Opens the window "Postup výpočtu" beside the calculator, keeping the focus where it is; when
+    // it is open already, the focus goes into it.
     void showComputation();
+    // Text to the clipboard the entries paste from.
+    void copy(const std::string& text);
     // The figure of a panel alone, without the blanks that pad it.
     void copyAmount(const Control& panel);
     // The computation of the page that is shown, as ui/ComputationText.h has it for the clipboard.
     void copyComputation();
     // The printed page through the system's print dialog.
     void print();
-    // The printed page to a PDF file chosen in a file dialog.
+    // The printed page to a PDF file chosen in a file dialog, which offers reportFile().
     void savePdf();
 
     // The window "Postup výpočtu", once it has been opened.
     ComputationWindow* computationWindow() const { return computation_; }
 
 private:
-    void copy(const std::string& text);
-
     TKalkulajda& form_;
     QWidget* window_;
     QPointer<ComputationWindow> computation_;

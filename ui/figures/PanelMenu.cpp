@@ -33,7 +33,8 @@ QMenu* popUpPanelMenu(FigureActions& actions, const Control& panel, QWidget* wid
         "Postup výpočtu\u2026", [&actions] { actions.showComputation(); }, WindowShortcut::Computation);
     add(
         "Tisk\u2026", [&actions] { actions.print(); }, WindowShortcut::Print);
-    add("Uložit jako PDF\u2026", [&actions] { actions.savePdf(); });
+    add(
+        "Uložit jako PDF\u2026", [&actions] { actions.savePdf(); }, WindowShortcut::SavePdf);
     menu->popup(at);
     return menu;
 }

@@ -16,6 +16,8 @@ const Row rows[] = {
     {WindowShortcut::Computation, Qt::Key_F1, Qt::NoModifier},
     {WindowShortcut::CopyComputation, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier},
     {WindowShortcut::Print, Qt::Key_P, Qt::ControlModifier},
+    {WindowShortcut::SavePdf, Qt::Key_S, Qt::ControlModifier},
+    {WindowShortcut::OtherWindow, Qt::Key_F6, Qt::NoModifier},
 };
 
 }  // namespace
