@@ -3,9 +3,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QTabBar>
 
 #include "model/ControlLabels.h"
 #include "ui/accessibility/AccessibleFields.h"
+#include "ui/accessibility/Announcements.h"
+#include "ui/accessibility/TabStripAccessible.h"
 #include "ui/widgets/DisplayPanel.h"
 #include "ui/widgets/WidgetFactory.h"
 
@@ -13,13 +16,35 @@ namespace platomer {
 
 namespace {
 
-// The figure a screen reader was last told of, kept on the panel itself: the announcement of a
-// change carries the text it replaces.
-constexpr const char* AnnouncedProperty = "announcedFigure";
+// A plain widget that is a window of its own, the calculator and the computation beside it, is a
+// frame with a title, where the toolkit would make it a bare client area. A widget made without a
+// parent and placed in another later (a page of the tab control) is no frame any more.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
+    QAccessible::Role role() const override
+    {
+        return widget()->isWindow() ? QAccessible::Window : QAccessibleWidget::role();
+    }
+};
+
+// The tab control hands its focus to its tab strip, whose tab then holds it; the control itself
+// is only the frame round the strip and the pages.
+class FocusProxyAccessible : public QAccessibleWidget {
+public:
+    explicit FocusProxyAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (widget()->focusProxy()) state.focused = false;
+        return state;
+    }
+};
 
 bool named(const QObject* object) { return labelOf(object->objectName().toStdString()) != nullptr; }
 
-// The window's own entries and panels; any other widget keeps the toolkit's interface.
+// The window's own entries, panels, tab control and windows; any other widget keeps the
+// toolkit's interface.
 QAccessibleInterface* fieldInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String("platomer::DisplayPanel") && named(object))
@@ -27,9 +52,15 @@ QAccessibleInterface* fieldInterface(const QString& className, QObject* object)
     if ((className == QLatin1String("platomer::TMaskeditCis") || className == QLatin1String("QLineEdit")) &&
         named(object))
         return new EntryAccessible(static_cast<QLineEdit*>(object));
-    // A container panel that the keyboard stops on is a group of the controls inside it.
-    if (className == QLatin1String("platomer::BevelFrame") && named(object))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    // A container panel that the keyboard stops on is a group of the controls inside it; any other
+    // is only a bevel round them, which the toolkit would report as a frame, the role of a window.
+    if (className == QLatin1String("platomer::BevelFrame"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object),
+                                     named(object) ? QAccessible::Grouping : QAccessible::Client);
+    if (className == QLatin1String("QTabWidget")) return new FocusProxyAccessible(static_cast<QWidget*>(object));
+    if (className == QLatin1String("QTabBar")) return new TabStripAccessible(static_cast<QTabBar*>(object));
+    if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->windowType() == Qt::Window)
+        return new WindowAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -53,24 +84,13 @@ void setUpAccessibility(const BuiltWindow& built)
         QWidget& widget = *it->second;
         widget.setAccessibleName(QString::fromStdString(labelCaption(label)));
         if (!widget.toolTip().isEmpty()) widget.setAccessibleDescription(widget.toolTip());
-        if (auto* panel = qobject_cast<DisplayPanel*>(&widget))
-            panel->setProperty(AnnouncedProperty, withoutPadding(panel->text()));
     }
+    new Announcements(built);
 }
 
 void announceTextChange(QWidget& widget)
 {
-    auto* panel = qobject_cast<DisplayPanel*>(&widget);
-    if (!panel) return;
-    const QString shown = withoutPadding(panel->text());
-    const QString before = panel->property(AnnouncedProperty).toString();
-    if (shown == before) return;
-    panel->setProperty(AnnouncedProperty, shown);
-    // The toolkit passes the events on only while a screen reader listens.
-    QAccessibleTextUpdateEvent text(panel, 0, before, shown);
-    QAccessible::updateAccessibility(&text);
-    QAccessibleValueChangeEvent value(panel, shown);
-    QAccessible::updateAccessibility(&value);
+    if (Announcements* announcements = Announcements::of(&widget)) announcements->changed(widget);
 }
 
 }  // namespace platomer

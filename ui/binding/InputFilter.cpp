@@ -14,6 +14,7 @@
 #include <string_view>
 #include <utility>
 
+#include "ui/accessibility/Announcements.h"
 #include "ui/binding/CharacterOffsets.h"
 #include "ui/binding/ModelMirror.h"
 #include "ui/binding/QtKeys.h"
@@ -41,14 +42,19 @@ void InputFilter::act(const std::function<void()>& action)
 {
     // Input that arrives while an action is still running (a modal box is open) is dropped.
     if (busy_) return;
-    busy_ = true;
-    struct Idle {
-        bool& busy;
-        ~Idle() { busy = false; }
-    } idle{busy_};
-    action();
-    busy_ = false;
-    mirror_.mirrorAll();
+    {
+        // A screen reader hears what the action changed once, at its end: not each write of the
+        // model, nor a focus that only passed through a control. The menu it opens comes after.
+        HeldAnnouncements held(mirror_.window().window);
+        busy_ = true;
+        struct Idle {
+            bool& busy;
+            ~Idle() { busy = false; }
+        } idle{busy_};
+        action();
+        busy_ = false;
+        mirror_.mirrorAll();
+    }
     showMenu();
     if (figures_) figures_->refresh();
 }
@@ -204,8 +210,8 @@ void InputFilter::showMenu()
     QWidget* widget = mirror_.widgetOf(*anchor);
     if (!widget) return;
     const auto* edit = qobject_cast<QLineEdit*>(widget);
-    const QPoint caret = edit ? edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft()
-                              : QPoint(0, widget->height());
+    const QPoint caret =
+        edit ? edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft() : QPoint(0, widget->height());
     const QPoint at = menuAt_.value_or(widget->mapToGlobal(caret));
     menuAt_.reset();
     menu_ = new QMenu(widget);

@@ -73,8 +73,8 @@ void ModelMirror::controlChanged(const Control& control)
     // A box the year's rules lock says why; otherwise its own hint, if it has one.
     if (control.isTickBox()) {
         const char* own = lookOf(control.row()).hint;
-        const QString hint = control.hint().empty() ? QString::fromUtf8(own ? own : "")
-                                                    : QString::fromStdString(control.hint());
+        const QString hint =
+            control.hint().empty() ? QString::fromUtf8(own ? own : "") : QString::fromStdString(control.hint());
         if (widget->toolTip() != hint) {
             widget->setToolTip(hint);
             widget->setAccessibleDescription(hint);

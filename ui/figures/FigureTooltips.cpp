@@ -5,6 +5,7 @@
 #include <QTextDocument>
 #include <QWidget>
 
+#include "ui/accessibility/Announcements.h"
 #include "ui/binding/ModelMirror.h"
 #include "ui/figures/ComputationText.h"
 
@@ -25,6 +26,18 @@ FigureTooltips::FigureTooltips(const TKalkulajda& form, const ModelMirror& mirro
         if (!widget) continue;
         controls_.emplace(widget, control.name());
         widget->installEventFilter(this);
+    }
+    describe();
+    if (Announcements* announcements = Announcements::of(mirror.window().window))
+        connect(announcements, &Announcements::actionEnding, this, &FigureTooltips::describe);
+}
+
+void FigureTooltips::describe()
+{
+    for (const auto& [object, name] : controls_) {
+        auto* widget = static_cast<QWidget*>(object);
+        const QString description = QString::fromStdString(render(explain(form_, name)));
+        if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
     }
 }
 

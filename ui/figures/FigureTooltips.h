@@ -1,7 +1,9 @@
 #pragma once
 // The tooltip of every figure of both pages: how the figure came about, with the numbers of the
 // calculation the window shows. The text is made when the tooltip is about to show, so that it
-// always follows the last calculation; the two insurance boxes keep the hints of their look.
+// always follows the last calculation; the two insurance boxes keep the hints of their look. A
+// screen reader finds the same explanation, without the label that it reads as the name, as the
+// figure's description, brought up to date at the end of every user action.
 
 #include <QObject>
 #include <QString>
@@ -21,8 +23,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Every figure's explanation as its accessible description.
+    void describe();
+
     const TKalkulajda& form_;
-    std::unordered_map<const QObject*, std::string> controls_;
+    std::unordered_map<QObject*, std::string> controls_;
 };
 
 // The tooltip as the widget holds it: rich text, so that the toolkit wraps a long explanation
