@@ -51,6 +51,9 @@ struct ExplanationLine {
 
     // The operand of that name, or nullptr.
     const Operand* operand(std::string_view name) const;
+    // Whether the line says more than its result: a rule, a rounding or a note. A tick or an
+    // input that only shows itself does not.
+    bool explainsMore() const { return !rule.empty() || !rounding.empty() || !note.empty(); }
 };
 
 // The line of one control: every result and parameter panel of both pages, EdCista and

@@ -12,8 +12,8 @@
 
 #include "ListeningBridge.h"
 #include "WindowFixture.h"
+#include "explain/ComputationText.h"
 #include "model/ControlLabels.h"
-#include "ui/figures/ComputationText.h"
 #include "ui/look/LookTable.h"
 #include "ui/widgets/BevelFrame.h"
 #include "ui/widgets/DisplayPanel.h"

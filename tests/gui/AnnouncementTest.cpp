@@ -13,8 +13,8 @@
 
 #include "ListeningBridge.h"
 #include "WindowFixture.h"
+#include "explain/ComputationText.h"
 #include "explain/Explanation.h"
-#include "ui/figures/ComputationText.h"
 
 namespace platomer {
 

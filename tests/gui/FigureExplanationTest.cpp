@@ -14,9 +14,9 @@
 #include <QToolTip>
 
 #include "WindowFixture.h"
+#include "explain/ComputationText.h"
 #include "explain/Explanation.h"
 #include "ui/CzechTranslations.h"
-#include "ui/figures/ComputationText.h"
 #include "ui/figures/ComputationWindow.h"
 #include "ui/figures/FigureActions.h"
 #include "ui/figures/FigureTooltips.h"

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include "WindowFixture.h"
+#include "explain/ComputationText.h"
 #include "explain/Explanation.h"
-#include "ui/figures/ComputationText.h"
 #include "ui/figures/ReportPage.h"
 
 namespace platomer {

@@ -1,7 +1,7 @@
 #include "tools/replay/ModelSurface.h"
 
+#include "explain/ComputationText.h"
 #include "explain/Explanation.h"
-#include "ui/figures/ComputationText.h"
 
 namespace platomer {
 

@@ -24,13 +24,13 @@
 #include <unistd.h>
 
 #include "app/QtPlatform.h"
+#include "explain/ComputationText.h"
 #include "tools/replay/PrintingPlatform.h"
 #include "tools/replay/ReplayScript.h"
 #include "ui/MainWindow.h"
 #include "ui/binding/Binding.h"
 #include "ui/binding/CharacterOffsets.h"
 #include "ui/binding/QtKeys.h"
-#include "ui/figures/ComputationText.h"
 #include "ui/figures/ComputationWindow.h"
 #include "ui/figures/FigureTooltips.h"
 #include "ui/figures/ReportPage.h"

@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "explain/ComputationText.h"
 #include "ui/binding/QtKeys.h"
-#include "ui/figures/ComputationText.h"
 #include "ui/figures/FigureActions.h"
 #include "ui/figures/WindowPlacement.h"
 #include "ui/figures/WindowShortcuts.h"

@@ -10,9 +10,9 @@
 #include <QStandardPaths>
 #include <memory>
 
+#include "explain/ComputationText.h"
 #include "explain/Explanation.h"
 #include "ui/binding/ModelMirror.h"
-#include "ui/figures/ComputationText.h"
 #include "ui/figures/ComputationWindow.h"
 #include "ui/figures/FigureTooltips.h"
 #include "ui/figures/PanelMenu.h"

@@ -5,9 +5,9 @@
 #include <QTextDocument>
 #include <QWidget>
 
+#include "explain/ComputationText.h"
 #include "ui/accessibility/Announcements.h"
 #include "ui/binding/ModelMirror.h"
-#include "ui/figures/ComputationText.h"
 
 namespace platomer {
 

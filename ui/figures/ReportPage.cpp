@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/figures/ComputationText.h"
+#include "explain/ComputationText.h"
 
 namespace platomer {
 
@@ -56,10 +56,9 @@ std::vector<Block> blocksOf(const TKalkulajda& form)
                 blocks.push_back({Style::Heading, QString::fromUtf8(section), {}, true});
             }
             // A tick or an input that says no more than what it shows has no line of its own.
-            const std::string explanation = render(line);
-            const bool explained = explanation != line.result + ".";
+            const bool explained = line.explainsMore();
             blocks.push_back({Style::Row, qText(line.label), qText(line.shown), explained});
-            if (explained) blocks.push_back({Style::Explanation, qText(explanation), {}, false});
+            if (explained) blocks.push_back({Style::Explanation, qText(render(line)), {}, false});
         }
     }
     return blocks;

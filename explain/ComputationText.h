@@ -1,7 +1,7 @@
 #pragma once
 // The texts the window makes of the explanations: a figure's tooltip and the step-by-step
 // computation of a page. Without Qt, so that the replay tool's model mode writes exactly what the
-// window shows; everything in them comes from calc/Explanation.h, nothing is computed here.
+// window shows; everything in them comes from explain/Explanation.h, nothing is computed here.
 
 #include <string>
 #include <string_view>
