@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "calc/GarnishmentMath.h"
-
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 #include "model/NumericEntry.h"

@@ -98,9 +98,9 @@ std::int64_t advanceTax(const TaxYear& y, const AdvanceBase& b)
 {
     if (y.Zaokrouhleni == Rounding::WithinThousandth) return RoundUp(static_cast<Extended>(b.DanZakl) + b.DanVyssi);
     // Both parts in hundred-thousandths of a crown, added and rounded up once.
-    return ceilDiv(hundredths(b.ZakladZakl) * thousandths(y.SazbaZal) +
-                       hundredths(b.ZakladVyssi) * thousandths(y.SazbaVyssi),
-                   100000);
+    return ceilDiv(
+        hundredths(b.ZakladZakl) * thousandths(y.SazbaZal) + hundredths(b.ZakladVyssi) * thousandths(y.SazbaVyssi),
+        100000);
 }
 
 bool bonusPaidAt(const TaxYear& y, std::int32_t hruba) { return y.MinHrubaBonus <= 0 || hruba >= y.MinHrubaBonus; }
@@ -127,8 +127,7 @@ SignedTax creditsOffBasicPart(const TaxYear& y, const SignedTaxInput& in)
     SignedTax s;
     s.predSlevami = basicTax(y, in.base.ZakladZakl);
     s.poSlevach = s.predSlevami > 0 ? s.predSlevami - in.zvyhDeti - in.slevyCelkem : 0;
-    s.nevyuziteZvyh =
-        s.predSlevami - in.slevyCelkem > 0 ? in.zvyhDeti - (s.predSlevami - in.slevyCelkem) : in.zvyhDeti;
+    s.nevyuziteZvyh = s.predSlevami - in.slevyCelkem > 0 ? in.zvyhDeti - (s.predSlevami - in.slevyCelkem) : in.zvyhDeti;
     Extended dan = 0;
     if (s.poSlevach >= 0)
         dan = s.poSlevach;
@@ -185,9 +184,7 @@ std::int64_t netWage(const TaxYear& y, const WageOptions& o, std::int32_t hruba)
     Insurance i = insurance(y, hruba, o.social, o.health);
     std::int64_t tax = 0;
     switch (taxRoute(y, o.podepsal, o.dpp, hruba)) {
-    case Route::Signed:
-        tax = signedTax(y, {advanceBase(y, hruba), hruba, o.zvyhDeti, o.slevyCelkem}).tax;
-        break;
+    case Route::Signed: tax = signedTax(y, {advanceBase(y, hruba), hruba, o.zvyhDeti, o.slevyCelkem}).tax; break;
     case Route::Withholding: tax = static_cast<std::int64_t>(withholdingTax(y, hruba)); break;
     case Route::Advance: tax = advanceTax(y, advanceBase(y, hruba)); break;
     }

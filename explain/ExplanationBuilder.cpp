@@ -1,12 +1,11 @@
 #include "explain/ExplanationBuilder.h"
 
-#include "explain/Operands.h"
-
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
 #include <utility>
 
+#include "explain/Operands.h"
 #include "model/AmountText.h"
 #include "model/ControlLabels.h"
 

@@ -1,5 +1,5 @@
-// The chosen year's parameters and texts set at activation and at the choice of a year, and the panels that show them on the wage page
-// (annual credits) and on the garnishment page (the subsistence figures).
+// The chosen year's parameters and texts set at activation and at the choice of a year, and the panels that show them
+// on the wage page (annual credits) and on the garnishment page (the subsistence figures).
 #include "model/AmountText.h"
 #include "model/Kalkulajda.h"
 

@@ -32,8 +32,8 @@ enum class CreditsAgainst : unsigned char {
 
 // How the remainder of a net wage above the protected amount is divided into thirds.
 enum class Thirds : unsigned char {
-    EachRounded,          // each third to the nearest crown
-    DivisibleByThree,     // the remainder first rounded down to whole crowns divisible by three
+    EachRounded,       // each third to the nearest crown
+    DivisibleByThree,  // the remainder first rounded down to whole crowns divisible by three
 };
 
 struct TaxYear {

@@ -12,14 +12,14 @@ TaxYear taxYear2024()
     y.HraniceVyssi = 131901;  // zákon 586/1992 Sb. § 16: 36 × the average wage of 43 967 a year
     y.SlevaStud = 0;          // § 35ba: the student's credit abolished
     y.SlevaStudPlati = false;
-    y.MinMzda = 18900;           // nařízení vlády 567/2006 Sb. as amended
-    y.MinHrubaBonus = 9450;      // § 35d: a bonus only from half the minimum wage
-    y.LimitDpp = 10000;          // zákon 187/2006 Sb. § 7a: unchanged all year
-    y.LimitMr = 4000;            // § 6: withholding up to and including 4 000 (probable)
-    y.MalyRozsahOd = 4000;       // zákon 187/2006 Sb. § 6: small-scale work insured from 4 000
+    y.MinMzda = 18900;       // nařízení vlády 567/2006 Sb. as amended
+    y.MinHrubaBonus = 9450;  // § 35d: a bonus only from half the minimum wage
+    y.LimitDpp = 10000;      // zákon 187/2006 Sb. § 7a: unchanged all year
+    y.LimitMr = 4000;        // § 6: withholding up to and including 4 000 (probable)
+    y.MalyRozsahOd = 4000;   // zákon 187/2006 Sb. § 6: small-scale work insured from 4 000
     y.LimitMrPojisteni = 3999;
-    y.NormBydlo = 14197;         // nařízení vlády 595/2006 Sb.: the housing norm
-    y.HraniceSrazek = 28586;     // 1,5 × the base, whole crowns as published
+    y.NormBydlo = 14197;      // nařízení vlády 595/2006 Sb.: the housing norm
+    y.HraniceSrazek = 28586;  // 1,5 × the base, whole crowns as published
     y.deriveGarnishmentBase();
     return y;
 }
