@@ -47,7 +47,7 @@ void LiteralSequence(benchmark::State& state)
         ++evaluations;
         return static_cast<std::int32_t>(netWage(y, StartOptions, gross));
     };
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         benchmark::DoNotOptimize(literalGross(target, net));
     state.counters["evaluations"] = static_cast<double>(evaluations) / static_cast<double>(state.iterations());
 }
@@ -57,7 +57,7 @@ void ShippedSearch(benchmark::State& state)
     Calculator c;
     c.user.click(c.k.control("ChckBxHrzCis"));
     const std::string target = std::to_string(state.range(0));
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         c.k.control("EdCista").setText(target);
         c.k.HledejHrubou();
         benchmark::DoNotOptimize(c.k.wage().TextCista);
@@ -71,7 +71,7 @@ void Recalculation(benchmark::State& state)
     // Two grosses in turn, so that the garnishment page sees a new net every time.
     const std::string grosses[] = {"17300", "17400"};
     int i = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         c.k.control("EdHruba").setText(grosses[i ^= 1]);
         c.k.SpoctiTo(c.k.control("EdHruba"));
         benchmark::DoNotOptimize(c.k.wage().TextCista);

@@ -31,9 +31,9 @@ void divisibleByThree(const TaxYear& y, GarnishmentState& g)
 {
     const Extended L = y.HraniceSrazek;
     const Extended upToLimit = std::min<Extended>(g.ZbytekCiste, L);
-    const std::int64_t divisible = floorDiv(static_cast<std::int64_t>(std::floor(upToLimit)), 3) * 3;
-    g.ZbytekDelitelny = static_cast<double>(divisible);
-    g.PrvniTretina = g.DruhaTretina = static_cast<double>(divisible / 3);
+    const std::int64_t third = floorDiv(static_cast<std::int64_t>(std::floor(upToLimit)), 3);
+    g.ZbytekDelitelny = static_cast<double>(third * 3);
+    g.PrvniTretina = g.DruhaTretina = static_cast<double>(third);
     // A limit with a fraction leaves a part above it that is rounded up to whole crowns.
     g.SrazBezOmez = g.ZbytekCiste > L ? static_cast<double>(std::ceil(g.ZbytekCiste - L)) : 0;
 }
@@ -91,9 +91,6 @@ GarnishmentState garnishment(const TaxYear& y, std::int32_t net, std::int32_t pe
 
 Extended afterPriorityShown(const GarnishmentState& g) { return g.Cista > g.MzdaPoPred ? g.MzdaPoPred : g.Cista; }
 
-Extended afterNonPriorityShown(const GarnishmentState& g)
-{
-    return g.Cista > g.MzdaPoNepr ? g.MzdaPoNepr : g.Cista;
-}
+Extended afterNonPriorityShown(const GarnishmentState& g) { return g.Cista > g.MzdaPoNepr ? g.MzdaPoNepr : g.Cista; }
 
 }  // namespace platomer

@@ -56,28 +56,35 @@ ExplanationLine WagePage::bonus(ExplanationLine line) const
                 "Daň po slevách a zvýhodnění vychází záporně ({DanPoSlevach}); nevyužité zvýhodnění se "
                 "vyplácí jako bonus, je-li aspoň {MinBonus}.");
     } else {
-        if (signed_.predSlevami - w_.SlevyCelkem > 0) {
-            line.rule = "Zvýhodnění na děti {ZvyhDeti} − (daň {ZakladniDan} − slevy {SlevyCelkem})";
-        } else {
-            line.rule = "Zvýhodnění na děti {ZvyhDeti}";
-            addNote(line, "Slevy {SlevyCelkem} samy pokryjí celou daň {ZakladniDan}, vyplácí se celé zvýhodnění.");
-        }
-        addNote(line,
-                "Daň po slevách a zvýhodnění vychází záporně ({DanPoSlevach}); nevyužité zvýhodnění se "
-                "vyplácí jako bonus, je-li aspoň {MinBonus}.");
-        const std::int32_t halfMinimumWage = y_.MinMzda / 2;
-        if (w_.Hruba < halfMinimumWage)
-            addNote(line, "V běžné praxi by bonus nenáležel, protože hrubá mzda nedosahuje poloviny minimální mzdy (" +
-                              czechCrowns(halfMinimumWage) + "); program ho vyplácí při jakékoli hrubé mzdě.");
-        if (shown != static_cast<double>(Round(shown)))
-            addNote(line,
-                    "Bonus nese zlomek koruny, protože 15 % ze základu do 100 Kč nevychází na celé koruny; v "
-                    "běžné praxi se vyplácí v celých korunách.");
+        paidBonus(line, shown);
     }
     if (wholeTax)
         addNote(line, "Bonus se vyplácí jen při hrubé mzdě aspoň poloviny minimální mzdy; okno roku " +
                           std::to_string(defaultYear().rok) + " ho vyplácí při jakékoli mzdě.");
     return withLawBonus(std::move(line), shown);
+}
+
+// The bonus paid when the credits are taken off the basic part of the tax: the unused child
+// advantage, and where common practice would pay otherwise.
+void WagePage::paidBonus(ExplanationLine& line, Extended shown) const
+{
+    if (signed_.predSlevami - w_.SlevyCelkem > 0) {
+        line.rule = "Zvýhodnění na děti {ZvyhDeti} − (daň {ZakladniDan} − slevy {SlevyCelkem})";
+    } else {
+        line.rule = "Zvýhodnění na děti {ZvyhDeti}";
+        addNote(line, "Slevy {SlevyCelkem} samy pokryjí celou daň {ZakladniDan}, vyplácí se celé zvýhodnění.");
+    }
+    addNote(line,
+            "Daň po slevách a zvýhodnění vychází záporně ({DanPoSlevach}); nevyužité zvýhodnění se "
+            "vyplácí jako bonus, je-li aspoň {MinBonus}.");
+    const std::int32_t halfMinimumWage = y_.MinMzda / 2;
+    if (w_.Hruba < halfMinimumWage)
+        addNote(line, "V běžné praxi by bonus nenáležel, protože hrubá mzda nedosahuje poloviny minimální mzdy (" +
+                          czechCrowns(halfMinimumWage) + "); program ho vyplácí při jakékoli hrubé mzdě.");
+    if (shown != static_cast<double>(Round(shown)))
+        addNote(line,
+                "Bonus nese zlomek koruny, protože 15 % ze základu do 100 Kč nevychází na celé koruny; v "
+                "běžné praxi se vyplácí v celých korunách.");
 }
 
 // The bonus by the law of the window's year: from half the minimum wage only, the credits off

@@ -49,6 +49,7 @@ private:
     ExplanationLine advance(ExplanationLine line) const;
     ExplanationLine withholding(ExplanationLine line) const;
     ExplanationLine bonus(ExplanationLine line) const;
+    void paidBonus(ExplanationLine& line, Extended shown) const;
     ExplanationLine withLawBonus(ExplanationLine line, Extended shown) const;
     ExplanationLine net(ExplanationLine line) const;
     ExplanationLine netWithBonus(ExplanationLine line) const;
@@ -66,10 +67,7 @@ private:
     void addHigherTax(ExplanationLine& line) const;
 
     Operand gross() const { return crowns("Hruba", w_.Hruba); }
-    Operand healthTotal() const
-    {
-        return crowns("ZdrCelkem", static_cast<Extended>(healthTotal_), true);
-    }
+    Operand healthTotal() const { return crowns("ZdrCelkem", static_cast<Extended>(healthTotal_), true); }
     // The same figure by the law's own rules of the year, where the window's rules differ.
     void addLawFigure(ExplanationLine& line, Extended windowFigure, Extended lawFigure, std::string_view why) const;
 

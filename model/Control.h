@@ -55,7 +55,10 @@ public:
     bool isTickBox() const { return kind() == Kind::TickBox; }
 
     // Caret and selection of an entry, in characters. The caret stands at the end of the
-    // selection unless a selection made leftwards put it at the start.
+    // selection unless a selection made leftwards put it at the start. They and the undo are an
+    // entry's editing state, which the editing rules (EntryText, EntryEditing) compute as a whole
+    // and the window mirrors; no rule of the control itself guards them, so they stay open.
+    // NOLINTBEGIN(misc-non-private-member-variables-in-classes)
     int selStart = 0;
     int selLength = 0;
     bool caretAtStart = false;
@@ -68,6 +71,7 @@ public:
         int selStart, selLength;
     };
     std::optional<Undo> undo;
+    // NOLINTEND(misc-non-private-member-variables-in-classes)
 
 private:
     friend class FormModel;

@@ -196,12 +196,26 @@ void FormModel::writeTick(Control& control, bool ticked)
     if (control.ticked_ == ticked) return;
     control.ticked_ = ticked;
     notify(control);
-    if (pressedTickBox != &control) raise(control, Event::Click);
+    if (pressedTickBox_ != &control) raise(control, Event::Click);
 }
 
 void FormModel::notify(const Control& control)
 {
     if (observer_) observer_->controlChanged(control);
+}
+
+bool FormModel::focusByPress(Control& box)
+{
+    pressedTickBox_ = &box;
+    bool arrived = false;
+    try {
+        arrived = moveFocus(box, FocusCause::Mouse);
+    } catch (...) {
+        pressedTickBox_ = nullptr;
+        throw;
+    }
+    pressedTickBox_ = nullptr;
+    return arrived;
 }
 
 }  // namespace platomer

@@ -63,8 +63,10 @@ public:
     // Returns whether the page changed.
     bool switchPage(int page);
 
-    // The dropped click of a mouse press on a tick box: set while the press moves the focus.
-    Control* pressedTickBox = nullptr;
+    // A mouse press on a tick box moves the focus to it; the box's own click is held back
+    // meanwhile, so that a box ticked by the handler of the control losing the focus does not
+    // run it. Returns whether the focus arrived.
+    bool focusByPress(Control& box);
 
     void writeText(Control& control, const std::string& text);
     // A change typed, deleted or pasted by the user: the new text and caret. It can be undone
@@ -80,6 +82,9 @@ protected:
 
 private:
     void placeFocus(Control& target, FocusCause cause);
+
+    // The dropped click of a mouse press on a tick box: set while the press moves the focus.
+    Control* pressedTickBox_ = nullptr;
 
     Platform& platform_;
     FormObserver* observer_ = nullptr;

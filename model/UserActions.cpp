@@ -44,18 +44,7 @@ void UserActions::click(Control& c)
         case Kind::TickBox:
             // While the press moves the focus to the box, the box's own click is held back; if
             // the control losing the focus sends it elsewhere, the click is dropped.
-            if (!c.focused()) {
-                form_.pressedTickBox = &c;
-                bool arrived = false;
-                try {
-                    arrived = form_.moveFocus(c, FocusCause::Mouse);
-                } catch (...) {
-                    form_.pressedTickBox = nullptr;
-                    throw;
-                }
-                form_.pressedTickBox = nullptr;
-                if (!arrived) return;
-            }
+            if (!c.focused() && !form_.focusByPress(c)) return;
             flipTick(c);
             break;
         case Kind::NumericEntry:

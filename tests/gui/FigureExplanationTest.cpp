@@ -45,7 +45,7 @@ protected:
         QWidget* w = widget(name);
         QHelpEvent event(QEvent::ToolTip, w->rect().center(), w->mapToGlobal(w->rect().center()));
         QApplication::sendEvent(w, &event);
-        const QString tip = w->toolTip();
+        QString tip = w->toolTip();
         QToolTip::hideText();
         return tip;
     }

@@ -1,14 +1,14 @@
 #include "tests/sessions/SessionGenerator.h"
 
-#include <span>
 #include <algorithm>
 #include <map>
+#include <span>
 #include <vector>
 
-#include "model/Years.h"
 #include "model/ControlTable.h"
 #include "model/EntryText.h"
 #include "model/Keys.h"
+#include "model/Years.h"
 
 namespace platomer {
 
@@ -470,6 +470,55 @@ std::string SessionGenerator::mouseLine(const Step& step, Surface& screen)
     }
 }
 
+// A choice from the context menu, when the line just run opened it.
+std::optional<std::string> SessionGenerator::menuChoice(Surface& screen)
+{
+    pending_.pop_front();
+    // The menu is open when the line just run opened it on the entry that has the focus.
+    const std::string focus = screen.focusName();
+    const bool onEntry = !focus.empty() && screen.isEntry(focus);
+    const bool byKey = last_ == "key Menu" || last_ == "key ShiftF10";
+    if (!onEntry || (!byKey && last_ != "rightclick " + focus)) return std::nullopt;
+    return "menu " + random_.pick(options_.knownFaults ? MenuItems : ReadingMenuItems);
+}
+
+// The focused entry emptied key by key, from its end or its start.
+std::optional<std::string> SessionGenerator::clearFocused(Surface& screen)
+{
+    pending_.pop_front();
+    std::string focus = screen.focusName();
+    for (const std::string& entry : Entries)
+        if (entry == focus) {
+            int count = std::min(textLength(screen.state(entry).text), 30);
+            bool back = random_.percent(60);
+            for (int i = 0; i < count; ++i)
+                pending_.push_front({StepKind::Line, back ? "key Backspace" : "key Delete"});
+            return back ? "key End" : "key Home";
+        }
+    return std::nullopt;
+}
+
+// The user leaves the control by a key, a click elsewhere or the other page, or stays.
+std::optional<std::string> SessionGenerator::leave(Surface& screen)
+{
+    pending_.pop_front();
+    switch (random_.weighted({25, 25, 10, 20, 10, 5, 5})) {
+    case 0: return "key Enter";
+    case 1: return "key Tab";
+    case 2: return "key Backtab";
+    case 3: {
+        const int shown = activePage(screen);
+        std::string target = shown == 0 ? random_.pick(WageBoxes) : random_.pick(Entries);
+        if (pageOf(target) != shown) target = shown == 0 ? "EdHruba" : "EdDeti";
+        pending_.push_front({StepKind::Click, target});
+        return std::nullopt;
+    }
+    case 4: return switchLine(1 - activePage(screen));
+    case 5: return "click PcHlav";
+    default: return std::nullopt;
+    }
+}
+
 std::optional<std::string> SessionGenerator::resolve(Surface& screen)
 {
     Step& step = pending_.front();
@@ -501,28 +550,8 @@ std::optional<std::string> SessionGenerator::resolve(Surface& screen)
         if (!shown.enabled || screen.focusName() == step.text || step.tries++ > 40) break;
         return step.tries % 7 == 6 ? "key Backtab" : "key Tab";
     }
-    case StepKind::MenuChoice: {
-        pending_.pop_front();
-        // The menu is open when the line just run opened it on the entry that has the focus.
-        const std::string focus = screen.focusName();
-        const bool onEntry = !focus.empty() && screen.isEntry(focus);
-        const bool byKey = last_ == "key Menu" || last_ == "key ShiftF10";
-        if (!onEntry || (!byKey && last_ != "rightclick " + focus)) return std::nullopt;
-        return "menu " + random_.pick(options_.knownFaults ? MenuItems : ReadingMenuItems);
-    }
-    case StepKind::Clear: {
-        pending_.pop_front();
-        std::string focus = screen.focusName();
-        for (const std::string& entry : Entries)
-            if (entry == focus) {
-                int count = std::min(textLength(screen.state(entry).text), 30);
-                bool back = random_.percent(60);
-                for (int i = 0; i < count; ++i)
-                    pending_.push_front({StepKind::Line, back ? "key Backspace" : "key Delete"});
-                return back ? "key End" : "key Home";
-            }
-        return std::nullopt;
-    }
+    case StepKind::MenuChoice: return menuChoice(screen);
+    case StepKind::Clear: return clearFocused(screen);
     case StepKind::Type:
     case StepKind::Paste: {
         // An empty clipboard offers nothing to paste.
@@ -537,24 +566,7 @@ std::optional<std::string> SessionGenerator::resolve(Surface& screen)
         if (activePage(screen) == wanted) return std::nullopt;
         return switchLine(wanted);
     }
-    case StepKind::Leave: {
-        pending_.pop_front();
-        switch (random_.weighted({25, 25, 10, 20, 10, 5, 5})) {
-        case 0: return "key Enter";
-        case 1: return "key Tab";
-        case 2: return "key Backtab";
-        case 3: {
-            const int shown = activePage(screen);
-            std::string target = shown == 0 ? random_.pick(WageBoxes) : random_.pick(Entries);
-            if (pageOf(target) != shown) target = shown == 0 ? "EdHruba" : "EdDeti";
-            pending_.push_front({StepKind::Click, target});
-            return std::nullopt;
-        }
-        case 4: return switchLine(1 - activePage(screen));
-        case 5: return "click PcHlav";
-        default: return std::nullopt;
-        }
-    }
+    case StepKind::Leave: return leave(screen);
     case StepKind::Observe: {
         pending_.pop_front();
         return observation(screen);

@@ -59,6 +59,9 @@ private:
 
     void plan(Surface& screen);
     std::optional<std::string> resolve(Surface& screen);
+    std::optional<std::string> menuChoice(Surface& screen);
+    std::optional<std::string> clearFocused(Surface& screen);
+    std::optional<std::string> leave(Surface& screen);
 
     void focusEntry(const char* name, bool replaceAll);
     void enterAmount(const char* field);

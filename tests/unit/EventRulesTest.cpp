@@ -138,6 +138,7 @@ std::vector<std::string> childNames(RecordingForm& form, const char* frame)
 {
     std::vector<std::string> names;
     Control& f = form.control(frame);
+    names.reserve(static_cast<std::size_t>(f.childCount()));
     for (int i = 0; i < f.childCount(); ++i)
         names.push_back(f.child(i).name());
     return names;

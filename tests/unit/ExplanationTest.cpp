@@ -179,14 +179,11 @@ Extended higherTaxOf(const ExplanationLine& l)
     return operand(l, "DanVyssi");
 }
 
-// The wage page's figure as its rule gives it from the line's operands; nothing for a line
-// without a rule to recompute.
-std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
+// The insurance panels and the employer's sums.
+std::optional<Extended> insuranceByRule(Calculator& c, const ExplanationLine& l, Extended gross, TaxRoute)
 {
     const std::string& n = l.control;
     TKalkulajda& k = c.form;
-    const Extended gross = l.operand("Hruba") ? operand(l, "Hruba") : Extended(k.wage().Hruba);
-    const TaxRoute route = routeOf(c, gross);
     if (n == "PSocialni" || n == "SPF") {
         if (!k.parts().ChckBSocAno.ticked()) return 0;
         return roundedUp(operand(l, n == "SPF" ? "SazbaSocFir" : "SazbaSocZam") * gross);
@@ -207,10 +204,14 @@ std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
         EXPECT_EQ(operand(l, "SocFir"), c.panel("SPF"));
         return (n == "EdNaklZam" ? gross : 0) + operand(l, "ZdrFir") + operand(l, "SocFir");
     }
-    if (n == "PZakladDane") {
-        if (route == TaxRoute::Withholding) return gross;
-        return gross > 100 ? std::ceil(gross / 100) * 100 : std::max<Extended>(gross, 0);
-    }
+    return std::nullopt;
+}
+
+// The credits and the children's advantage.
+std::optional<Extended> creditsByRule(Calculator& c, const ExplanationLine& l, Extended, TaxRoute)
+{
+    const std::string& n = l.control;
+    TKalkulajda& k = c.form;
     if (n == "PCelkemN" || n == "POdpd") {
         // Every operand is one credit or one child; each ticked box brings its own.
         Extended sum = 0;
@@ -234,6 +235,18 @@ std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
         EXPECT_EQ(l.operands.size(), ticked) << n;
         return sum;
     }
+    return std::nullopt;
+}
+
+// The tax base, the three taxes and the bonus.
+std::optional<Extended> taxByRule(Calculator& c, const ExplanationLine& l, Extended gross, TaxRoute route)
+{
+    const std::string& n = l.control;
+    TKalkulajda& k = c.form;
+    if (n == "PZakladDane") {
+        if (route == TaxRoute::Withholding) return gross;
+        return gross > 100 ? std::ceil(gross / 100) * 100 : std::max<Extended>(gross, 0);
+    }
     if (n == "PDanN") {
         if (route != TaxRoute::Signed) return 0;
         const SignedTax t = signedTaxOf(c, l);
@@ -256,6 +269,18 @@ std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
         const Extended unused = t.basic - t.credits > 0 ? t.advantage - (t.basic - t.credits) : t.advantage;
         return unused >= 50 ? unused : 0;
     }
+    return std::nullopt;
+}
+
+// The wage page's figure as its rule gives it from the line's operands; nothing for a line
+// without a rule to recompute.
+std::optional<Extended> wageByRule(Calculator& c, const ExplanationLine& l)
+{
+    const std::string& n = l.control;
+    const Extended gross = l.operand("Hruba") ? operand(l, "Hruba") : Extended(c.form.wage().Hruba);
+    const TaxRoute route = routeOf(c, gross);
+    for (auto part : {insuranceByRule, creditsByRule, taxByRule})
+        if (std::optional<Extended> figure = part(c, l, gross, route)) return figure;
     if (n == "EdCista") {
         const char* taxPanel = route == TaxRoute::Signed        ? "PDanN"
                                : route == TaxRoute::Withholding ? "PDan15"

@@ -277,6 +277,7 @@ TEST(GrossSearch, FindsTheGrossOfTheCandidateSequenceForLargeRandomTargets)
         SCOPED_TRACE(s.name);
         NetMemo<10> net(y, s.wage, s.residue);
         std::vector<std::int32_t> targets;
+        targets.reserve(RandomTargetsPerOption);
         for (int i = 0; i < RandomTargetsPerOption; ++i)
             targets.push_back(s.residue + 10 * tens(random));
         std::vector<std::int32_t> found;

@@ -37,8 +37,8 @@ int main(int argc, char** argv)
         if (row.rok == defaultYear().rok) continue;
         const std::string year = std::to_string(row.rok);
         ids += "rok" + year + ";";
-        groups += "\n[Desktop Action rok" + year + "]\nName=Pravidla roku " + year + "\nExec=platomer --rok " + year +
-                  "\n";
+        groups.append("\n[Desktop Action rok").append(year).append("]\nName=Pravidla roku ").append(year);
+        groups.append("\nExec=platomer --rok ").append(year).append("\n");
     }
     std::string text = buffer.str();
     replace(text, "@YEARS@", yearListText());
