@@ -12,6 +12,7 @@ bool TKalkulajda::ZvolRok(int rok)
     const YearRow* row = findYear(rok);
     if (row == nullptr || row == rok_) return false;
     rok_ = row;
+    changed();
     // Before activation the window only starts with the year.
     if (Rok == 0) return true;
 

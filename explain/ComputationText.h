@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "explain/Explanation.h"
 
@@ -28,16 +29,17 @@ inline std::string tooltipText(const TKalkulajda& form, std::string_view control
 // The text of a control of a window that is only read.
 inline std::string textOf(const TKalkulajda& form, std::string_view control)
 {
-    for (const Control& c : form.controls())
-        if (c.name() == control) return c.text();
-    return {};
+    const Control* c = form.find(control);
+    return c ? c->text() : std::string();
 }
 
 // The caption of a tab page: "Výpočet mzdy".
 inline std::string pageCaption(const TKalkulajda& form, int page)
 {
-    for (const Control& c : form.controls())
-        if (c.kind() == Kind::Page && c.row().position == page) return c.text();
+    for (const char* name : {"TabVypocet", "Nezabav"}) {
+        const Control* c = form.find(name);
+        if (c && c->row().position == page) return c->text();
+    }
     return {};
 }
 
@@ -62,13 +64,13 @@ inline const char* computationSection(LineKind kind, const char* current)
 // The computation of a page as the window "Postup výpočtu" shows it: a title with the page and
 // the year's rules, then each line of the computation in its order under its heading, as
 // "label: explanation"; the steps of the calculation are numbered.
-inline std::string computationText(const TKalkulajda& form, int page)
+inline std::string computationText(const TKalkulajda& form, int page, const std::vector<ExplanationLine>& lines)
 {
     std::string text =
         "Postup výpočtu \u2013 " + pageCaption(form, page) + " (pravidla roku " + rulesYear(form) + ")\n";
     const char* section = nullptr;
     int step = 0;
-    for (const ExplanationLine& line : computation(form, page)) {
+    for (const ExplanationLine& line : lines) {
         const char* next = computationSection(line.kind, section);
         if (next != section) {
             section = next;
@@ -78,6 +80,11 @@ inline std::string computationText(const TKalkulajda& form, int page)
         text += line.label + ": " + render(line) + "\n";
     }
     return text;
+}
+
+inline std::string computationText(const TKalkulajda& form, int page)
+{
+    return computationText(form, page, computation(form, page));
 }
 
 }  // namespace platomer

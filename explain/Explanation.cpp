@@ -63,11 +63,13 @@ std::string render(const ExplanationLine& line)
     return text;
 }
 
-std::string copyText(const TKalkulajda& form, int page)
+std::string copyText(const TKalkulajda& form, int page) { return copyText(form, computation(form, page)); }
+
+std::string copyText(const TKalkulajda& form, const std::vector<ExplanationLine>& lines)
 {
     std::string text =
         form.parts().Kalkulajda.text() + " \u2013 pravidla roku " + named(form, "LabelRok").text() + "\n";
-    for (const ExplanationLine& line : computation(form, page))
+    for (const ExplanationLine& line : lines)
         text += line.label + "\t" + line.shown + "\n";
     return text;
 }

@@ -71,5 +71,7 @@ std::string render(const ExplanationLine& line);
 // The computation of a page for the clipboard: a title line with the year's rules, then one line
 // per input, tick and figure, the label, a tab and the control's text without padding.
 std::string copyText(const TKalkulajda& form, int page);
+// The same of lines already made.
+std::string copyText(const TKalkulajda& form, const std::vector<ExplanationLine>& lines);
 
 }  // namespace platomer

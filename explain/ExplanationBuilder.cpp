@@ -69,8 +69,7 @@ std::string capitalised(std::string text)
 
 const Control& named(const TKalkulajda& form, std::string_view name)
 {
-    for (const Control& c : form.controls())
-        if (c.name() == name) return c;
+    if (const Control* c = form.find(name)) return *c;
     throw std::invalid_argument("Ovládací prvek " + std::string(name) + " neexistuje");
 }
 

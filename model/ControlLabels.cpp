@@ -1,6 +1,8 @@
 // Which label names each control, as the two pages show it.
 #include "model/ControlLabels.h"
 
+#include <unordered_map>
+
 #include "model/ControlTable.h"
 
 namespace platomer {
@@ -10,9 +12,8 @@ namespace {
 // The start text of a control in the control table; labels never change their text.
 std::string_view tableText(std::string_view name)
 {
-    for (const ControlRow& row : controlTable())
-        if (name == row.name) return row.text;
-    return {};
+    const ControlRow* row = controlRow(name);
+    return row ? std::string_view(row->text) : std::string_view();
 }
 
 // Without outer blanks, and a run of blanks inside read as one: "Sociální   firma" is read
@@ -122,18 +123,36 @@ const std::vector<ControlLabel>& controlLabels()
     return rows;
 }
 
-const ControlLabel* labelOf(std::string_view control)
+namespace {
+
+struct Named {
+    const ControlLabel* row;
+    std::string caption;
+};
+
+// The captions of every labelled control, made once from the control table's texts, by name.
+const std::unordered_map<std::string_view, Named>& labelIndex()
 {
-    for (const ControlLabel& row : controlLabels())
-        if (control == row.control) return &row;
-    return nullptr;
+    static const std::unordered_map<std::string_view, Named> index = [] {
+        std::unordered_map<std::string_view, Named> named;
+        for (const ControlLabel& row : controlLabels()) {
+            std::string caption = spoken(tableText(row.heading));
+            if (!caption.empty()) caption += " \u2013 ";
+            named.emplace(row.control, Named{&row, caption + spoken(tableText(row.label))});
+        }
+        return named;
+    }();
+    return index;
 }
 
-std::string labelCaption(const ControlLabel& label)
+}  // namespace
+
+const ControlLabel* labelOf(std::string_view control)
 {
-    std::string caption = spoken(tableText(label.heading));
-    if (!caption.empty()) caption += " \u2013 ";
-    return caption + spoken(tableText(label.label));
+    auto it = labelIndex().find(control);
+    return it == labelIndex().end() ? nullptr : it->second.row;
 }
+
+const std::string& labelCaption(const ControlLabel& label) { return labelIndex().at(label.control).caption; }
 
 }  // namespace platomer

@@ -25,6 +25,6 @@ const ControlLabel* labelOf(std::string_view control);
 
 // The name as the control table's texts give it: each text without its outer blanks and with a
 // run of blanks inside read as one, the heading first, then " – " and the row caption.
-std::string labelCaption(const ControlLabel& label);
+const std::string& labelCaption(const ControlLabel& label);
 
 }  // namespace platomer

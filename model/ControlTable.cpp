@@ -2,6 +2,8 @@
 
 #include "ControlTable.h"
 
+#include <unordered_map>
+
 #include "Publisher.h"
 
 namespace platomer {
@@ -189,6 +191,18 @@ const std::vector<ControlRow>& controlTable()
         {"Label16", Kind::Label, "Panel1", Publisher::SecondWeb, 228, 23, 104, 13, -1, 0},
     };
     return rows;
+}
+
+const ControlRow* controlRow(std::string_view name)
+{
+    static const std::unordered_map<std::string_view, const ControlRow*> index = [] {
+        std::unordered_map<std::string_view, const ControlRow*> rows;
+        for (const ControlRow& row : controlTable())
+            rows.emplace(row.name, &row);
+        return rows;
+    }();
+    auto it = index.find(name);
+    return it == index.end() ? nullptr : it->second;
 }
 
 }  // namespace platomer

@@ -3,6 +3,7 @@
 // The form model and the Qt binding are both built from this one table.
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace platomer {
@@ -41,5 +42,9 @@ struct ControlRow {
 
 // Every control of the window, the window itself first.
 const std::vector<ControlRow>& controlTable();
+
+// The row of the control of that name, found through an index of the names made once; nullptr
+// for a name the table does not have.
+const ControlRow* controlRow(std::string_view name);
 
 }  // namespace platomer

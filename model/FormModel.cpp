@@ -113,6 +113,7 @@ bool FormModel::moveFocus(Control& target, FocusCause cause)
 void FormModel::placeFocus(Control& target, FocusCause cause)
 {
     focus_ = target.index();
+    changed();
     if (target.isEntry()) {
         int length = textLength(target.text());
         target.selStart = cause == FocusCause::Keyboard ? 0 : length;
@@ -144,6 +145,7 @@ bool FormModel::switchPage(int page)
     Control& strip = control("PcHlav");
     if (pageOf(focused()) == activePage_ && !moveFocus(strip, FocusCause::Keyboard)) return false;
     activePage_ = page;
+    changed();
     if (observer_) observer_->pageChanged(page);
     raise(strip, Event::Change);
     return true;
@@ -201,6 +203,7 @@ void FormModel::writeTick(Control& control, bool ticked)
 
 void FormModel::notify(const Control& control)
 {
+    changed();
     if (observer_) observer_->controlChanged(control);
 }
 

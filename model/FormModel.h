@@ -2,6 +2,7 @@
 // The window as data: its controls, the focus, the active page, and the rules by which
 // changes raise events. Which handler an event reaches is decided by the subclass.
 
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -77,6 +78,11 @@ public:
     void writeTick(Control& control, bool ticked);
     void notify(const Control& control);
 
+    // Counts every change of the window and of what its handlers compute: whatever is made of the
+    // window's state (the explanations of its figures) is made again only when this has moved.
+    std::uint64_t revision() const { return revision_; }
+    void changed() { ++revision_; }
+
 protected:
     virtual void raise(Control& sender, Event event) = 0;
 
@@ -95,6 +101,7 @@ private:
     int activePage_ = 0;
     int exiting_ = -1;
     unsigned focusRequests_ = 0;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace platomer

@@ -123,6 +123,8 @@ void TKalkulajda::raise(Control& sender, Event event)
         Depth& operator=(const Depth&) = delete;
     } depth(nesting_);
     if (watch_ != nullptr) watch_->handlerEntered(nesting_);
+    // A handler changes the calculation's state, which the controls may not show.
+    changed();
     (this->*h)(sender);
 }
 

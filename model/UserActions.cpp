@@ -21,6 +21,7 @@ template <class Action>
 void UserActions::dispatch(Action action)
 {
     try {
+        form_.changed();
         action();
     } catch (const std::exception& e) {
         form_.platform().message(form_.applicationTitle(), errorText(e.what()), true);

@@ -117,6 +117,29 @@ TEST_F(Announcing, EveryFigureIsDescribedByItsExplanationWithoutTheLabel)
     explanationsAreDescriptions("on the garnishment page");
 }
 
+// State: a gross computed while nobody listened, so that no description was made. Action: a client
+// begins to listen, then the box of partial disability is ticked. Expected: it hears a changed
+// description for exactly the figures whose explanation the tick changed, not for every figure.
+TEST_F(Announcing, AClientThatBeginsToListenHearsOnlyWhatTheNextActionChanged)
+{
+    press(Qt::Key_Tab);
+    typeText("30000");
+    press(Qt::Key_Tab);
+    std::map<std::string, QString> before;
+    for (const Control& control : form->controls())
+        if (explainsFigure(control)) before[control.name()] = accessible(control.name())->text(QAccessible::Description);
+    Listening listening;
+    click("CHckBNezdI");
+    std::set<std::string> told, changed;
+    for (const HeardEvent& event : ofType(listening, QAccessible::DescriptionChanged))
+        told.insert(event.object);
+    for (const auto& [name, description] : before)
+        if (accessible(name)->text(QAccessible::Description) != description) changed.insert(name);
+    EXPECT_FALSE(changed.empty());
+    EXPECT_LT(changed.size(), before.size());
+    EXPECT_EQ(told, changed);
+}
+
 // State: the focus in the net field, a new net typed. Action: Tab, which leaves the field and
 // searches the gross. Expected: every entry and panel whose read text changed is told once, the
 // change applied to the old text gives the new one, no blanks are read.

@@ -3,6 +3,8 @@
 
 #include <QAccessibleBridge>
 
+#include "ui/accessibility/AssistiveClient.h"
+
 namespace platomer {
 
 namespace {
@@ -57,9 +59,19 @@ HeardEvent copied(const QAccessibleEvent& event)
 
 }  // namespace
 
-Listening::Listening() { listening = this; }
+// The window tells a client only while one listens; offscreen, the toolkit's accessibility is
+// never switched on, so this one says so itself.
+Listening::Listening()
+{
+    listening = this;
+    setAssistiveClientListening(true);
+}
 
-Listening::~Listening() { listening = nullptr; }
+Listening::~Listening()
+{
+    setAssistiveClientListening(false);
+    listening = nullptr;
+}
 
 void Listening::record(const QAccessibleEvent& event) { events_.push_back(copied(event)); }
 

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QVariant>
 
+#include "ui/accessibility/AssistiveClient.h"
 #include "ui/widgets/DisplayPanel.h"
 
 namespace platomer {
@@ -49,6 +50,9 @@ void* PaddedTextAccessible::interface_cast(QAccessible::InterfaceType type)
 QString PaddedTextAccessible::text(QAccessible::Text type) const
 {
     if (type == QAccessible::Value) return withoutPadding(padded());
+    // A figure's explanation is made when a screen reader asks for it.
+    if (type == QAccessible::Description)
+        if (std::optional<QString> explained = describe(*widget())) return *explained;
     return QAccessibleWidget::text(type);
 }
 

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "ui/accessibility/AssistiveClient.h"
 #include "ui/widgets/DisplayPanel.h"
 #include "ui/widgets/WidgetFactory.h"
 
@@ -145,6 +146,11 @@ void Announcements::remember()
 void Announcements::hold()
 {
     if (depth_++ > 0) return;
+    // Nobody listening hears nothing: what the controls said before is not even read.
+    const bool toldBefore = telling_;
+    telling_ = assistiveClientListening();
+    if (!telling_) return;
+    if (!toldBefore) emit listeningBegins();
     remember();
     focusLeft_ = false;
 }
@@ -152,6 +158,7 @@ void Announcements::hold()
 void Announcements::release()
 {
     if (depth_ == 0 || --depth_ > 0) return;
+    if (!telling_) return;
     emit actionEnding();
     for (QWidget* control : controls_) {
         const Heard after = now(*control);
@@ -172,6 +179,7 @@ void Announcements::changed(QWidget& widget)
 {
     auto it = heard_.find(&widget);
     if (depth_ > 0 || it == heard_.end() || !qobject_cast<DisplayPanel*>(&widget)) return;
+    if (!assistiveClientListening()) return;
     const Heard after = now(widget);
     announce(widget, it->second, after);
     it->second = after;

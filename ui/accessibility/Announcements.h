@@ -39,8 +39,11 @@ public:
     void changed(QWidget& widget);
 
 signals:
-    // At the end of every action, before anything is announced: what follows the figures (their
-    // descriptions) brings itself up to date.
+    // At the start of the first action that somebody hears after nobody did (or at all): what
+    // follows the figures notes how they stand, so that their end tells what the action changed.
+    void listeningBegins();
+    // At the end of every action that somebody hears, before anything is announced: what follows
+    // the figures (their descriptions) brings itself up to date.
     void actionEnding();
 
 private:
@@ -65,6 +68,8 @@ private:
     QWidget* window_;
     std::unordered_map<const QWidget*, Heard> heard_;
     int depth_ = 0;
+    // Whether the outermost action that runs (or ran last) is told: somebody listened when it began.
+    bool telling_ = false;
     int page_ = 0;
     QPointer<QWidget> focus_;
     // The focus went to another window (a message box) during the action and came back.

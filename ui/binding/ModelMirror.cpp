@@ -15,8 +15,12 @@ namespace platomer {
 
 ModelMirror::ModelMirror(FormModel& form, const BuiltWindow& window) : form_(form), window_(window)
 {
-    for (const auto& [name, widget] : window_.widgets)
-        controls_.emplace(widget, form_.control(name).index());
+    widgets_.resize(form_.controls().size(), nullptr);
+    for (const auto& [name, widget] : window_.widgets) {
+        const int index = form_.control(name).index();
+        controls_.emplace(widget, index);
+        widgets_[static_cast<std::size_t>(index)] = widget;
+    }
     controls_.emplace(window_.tabs->tabBar(), form_.control("PcHlav").index());
 }
 
@@ -24,8 +28,7 @@ QWidget* ModelMirror::widgetOf(const Control& control) const
 {
     if (control.kind() == Kind::PageControl) return window_.tabs->tabBar();
     if (control.kind() == Kind::Window) return window_.window;
-    auto it = window_.widgets.find(control.name());
-    return it == window_.widgets.end() ? nullptr : it->second;
+    return widgets_[static_cast<std::size_t>(control.index())];
 }
 
 Control* ModelMirror::controlOf(const QWidget* widget) const

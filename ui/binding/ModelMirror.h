@@ -3,6 +3,7 @@
 // widget of its control, under signal blockers, so nothing written here comes back as input.
 
 #include <unordered_map>
+#include <vector>
 
 #include "model/FormModel.h"
 #include "ui/widgets/WidgetFactory.h"
@@ -36,6 +37,8 @@ private:
     FormModel& form_;
     BuiltWindow window_;
     std::unordered_map<const QWidget*, int> controls_;
+    // The widget of each control by its index in the model.
+    std::vector<QWidget*> widgets_;
 };
 
 }  // namespace platomer

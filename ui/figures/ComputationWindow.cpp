@@ -108,10 +108,11 @@ void ComputationWindow::refresh()
 {
     if (!isVisible()) return;
     const int page = form_.activePage();
-    const QString text = QString::fromStdString(computationText(form_, page));
+    const PageComputations& computations = actions_.computations();
+    const QString text = QString::fromStdString(computations.text(page));
     if (text == this->text()) return;
     figures_.clear();
-    for (const ExplanationLine& line : computation(form_, page))
+    for (const ExplanationLine& line : computations.lines(page))
         figures_.emplace_back(QString::fromStdString(line.label + ": " + platomer::render(line)), line.shown);
     // A change of the inputs keeps the place the user is reading.
     const int scrolled = view_->verticalScrollBar()->value();

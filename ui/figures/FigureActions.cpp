@@ -39,10 +39,10 @@ QString reportFile(const TKalkulajda& form)
 }
 
 FigureActions::FigureActions(TKalkulajda& form, const ModelMirror& mirror)
-    : QObject(mirror.window().window), form_(form), window_(mirror.window().window)
+    : QObject(mirror.window().window), form_(form), computations_(form), window_(mirror.window().window)
 {
     setObjectName("figureActions");
-    new FigureTooltips(form, mirror, this);
+    new FigureTooltips(form, computations_, mirror, this);
 }
 
 bool FigureActions::takeKey(const QKeyEvent& event)
@@ -92,9 +92,9 @@ void FigureActions::copy(const std::string& text)
     form_.platform().setClipboardText(text);
 }
 
-void FigureActions::copyAmount(const Control& panel) { copy(explain(form_, panel.name()).shown); }
+void FigureActions::copyAmount(const Control& panel) { copy(computations_.line(panel.name()).shown); }
 
-void FigureActions::copyComputation() { copy(copyText(form_, form_.activePage())); }
+void FigureActions::copyComputation() { copy(computations_.copy(form_.activePage())); }
 
 void FigureActions::print()
 {

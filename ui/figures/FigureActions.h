@@ -10,6 +10,7 @@
 #include <QString>
 #include <string>
 
+#include "explain/PageComputations.h"
 #include "ui/figures/ComputationWindow.h"
 
 class QKeyEvent;
@@ -53,9 +54,12 @@ public:
 
     // The window "Postup výpočtu", once it has been opened.
     ComputationWindow* computationWindow() const { return computation_; }
+    // The explanations of both pages, which every feature here reads.
+    const PageComputations& computations() const { return computations_; }
 
 private:
     TKalkulajda& form_;
+    PageComputations computations_;
     QWidget* window_;
     QPointer<ComputationWindow> computation_;
 };
