@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "app/RememberedYear.h"
+
 namespace platomer {
 
 QString boxText(const std::string& text)
@@ -42,6 +44,8 @@ void QtPlatform::setClipboardText(const std::string& text)
 {
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
+
+void QtPlatform::yearChosen(int rok) { rememberYear(rok); }
 
 char systemDecimalSeparator()
 {

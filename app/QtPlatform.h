@@ -28,6 +28,8 @@ public:
     // The desktop's clipboard, shared with every other program.
     std::string clipboardText() const override;
     void setClipboardText(const std::string& text) override;
+    // Kept in the user's configuration for the next start (app/RememberedYear.h).
+    void yearChosen(int rok) override;
 
 private:
     QWidget* owner_ = nullptr;

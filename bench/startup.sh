@@ -16,6 +16,11 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/platomer-bench-$(id -u)}
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 # The program quits once its first results have been painted.
 export PLATOMER_QUIT_AFTER_FIRST_FRAME=1
+# A configuration of the benchmark's own, empty: the program starts in 2023 as at a first start,
+# whatever year the user last chose.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 # The child's own resource usage, to the microsecond (time(1) rounds to ten milliseconds).
 /usr/bin/python3 - "$runs" "$build/platomer" "$build/bench/bare_window" <<'PY'

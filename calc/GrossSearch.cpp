@@ -22,7 +22,15 @@ Extended netCeiling(const TaxYear& y, const WageOptions& o, std::int64_t gross)
     // always the advance, with or without the credits of a declaration.
     const Extended g = static_cast<Extended>(gross);
     Extended deductions = 0;
-    if (o.social) deductions += g * y.SazbaSocZam - 1;
+    // A pensioner's relief and the year's cap only lower the social insurance: its least is the
+    // rest of the rate on the most the cap leaves.
+    if (o.social) {
+        Extended base = g;
+        if (y.StropSocZakladu > 0) base = std::min<Extended>(g, static_cast<Extended>(capLeft(y, o.employee)));
+        const double relief = o.employee.pensioner ? y.SazbaSlevaDuchodce : 0;
+        // Each part rounded up on its own: the relief's rounding takes up to a crown more.
+        deductions += base * (y.SazbaSocZam - relief) - (relief > 0 ? 2 : 1);
+    }
     if (o.health) deductions += g * y.SazbaZdr / 3 - 1;
     const Extended basic = std::min<Extended>(g, y.HraniceVyssi) - 1;
     const Extended higher = std::max<Extended>(0, g - y.HraniceVyssi - 1);

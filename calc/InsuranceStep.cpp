@@ -14,7 +14,8 @@ void TKalkulajda::SpoctiPojistne()
         ChckBSocAno.setTicked(false);
         ChckBZdrAno.setTicked(false);
     }
-    Insurance i = insurance(*this, Hruba, ChckBSocAno.ticked(), ChckBZdrAno.ticked());
+    Zamestnanec = employee();
+    Insurance i = insurance(*this, Hruba, ChckBSocAno.ticked(), ChckBZdrAno.ticked(), Zamestnanec);
     SocZam = i.SocZam;
     SocFir = i.SocFir;
     ZdrZam = i.ZdrZam;

@@ -60,6 +60,8 @@ bool TKalkulajda::insuranceByAgreement()
 
 void TKalkulajda::CheckBxDppClick(Control& Sender)
 {
+    // One agreement at a time: the other's box unticked runs its own recalculation first.
+    if (CheckBxDpp.ticked() && CheckBxDpc.ticked()) CheckBxDpc.setTicked(false);
     // A box that changed has recalculated through its own click; when neither did, the tax
     // route may still have changed with the agreement.
     if (!insuranceByAgreement()) SpoctiTo(Sender);

@@ -29,7 +29,8 @@ void TKalkulajda::HledejHrubou()
     // complete search. After it the options stay as they are for every further candidate.
     const std::int32_t last = tryGross(G);
     if (last >= T) return;
-    WageOptions o{Podepsal, CheckBxDpp.ticked(), ChckBSocAno.ticked(), ChckBZdrAno.ticked(), ZvyhDeti, SlevyCelkem};
+    WageOptions o{Podepsal, CheckBxDpp.ticked(), ChckBSocAno.ticked(), ChckBZdrAno.ticked(),
+                  ZvyhDeti, SlevyCelkem,         Zamestnanec};
     std::optional<std::int32_t> gross = findGross(*this, o, T, {static_cast<std::int64_t>(G) + step, step, last});
     tryGross(gross.value_or(2147483647));
     if (!gross)

@@ -50,17 +50,63 @@ Extended basicTax(const TaxYear& y, double zakladZakl)
     return zakladZakl > 0 ? static_cast<Extended>(zakladZakl) / 100 * y.SazbaZaklProcent : 0;
 }
 
-Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool health)
+bool sociallyInsured(const TaxYear& y, const Employee& e, std::int32_t hruba)
+{
+    if (y.Ucast == Participation::Boxes) return true;
+    if (e.work == Work::Dpp) return !withinLimit(hruba, y.LimitDpp);
+    return hruba >= y.MalyRozsahOd;
+}
+
+bool healthInsured(const TaxYear& y, const Employee& e, std::int32_t hruba)
+{
+    if (y.Ucast == Participation::Boxes) return true;
+    switch (e.work) {
+    case Work::Employment: return hruba > 0;
+    case Work::Dpc: return hruba >= y.MalyRozsahOd;
+    case Work::Dpp: return !withinLimit(hruba, y.LimitDpp);
+    }
+    return true;
+}
+
+std::int64_t capLeft(const TaxYear& y, const Employee& e)
+{
+    return std::max<std::int64_t>(0, y.StropSocZakladu - std::max<std::int64_t>(0, e.earlierBase));
+}
+
+std::int64_t socialBase(const TaxYear& y, const Employee& e, std::int32_t hruba)
+{
+    if (y.StropSocZakladu <= 0 || hruba <= 0) return hruba;
+    return std::min<std::int64_t>(hruba, capLeft(y, e));
+}
+
+std::int64_t pensionerRelief(const TaxYear& y, const Employee& e, std::int64_t base)
+{
+    if (!e.pensioner || y.SazbaSlevaDuchodce <= 0) return 0;
+    return rateRoundedUp(y, static_cast<Extended>(base), y.SazbaSlevaDuchodce);
+}
+
+std::int64_t healthMinimumTotal(const TaxYear& y) { return healthTotal(y, y.MinZakladZdr); }
+
+bool healthMinimumApplies(const TaxYear& y, const Employee& e, std::int32_t hruba)
+{
+    return y.MinZakladZdr > 0 && !e.exempt && hruba > 0 && hruba < y.MinZakladZdr;
+}
+
+Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool health, const Employee& e)
 {
     Insurance i;
-    if (social) {
-        i.SocZam = Low32(rateRoundedUp(y, hruba, y.SazbaSocZam));
-        i.SocFir = Low32(rateRoundedUp(y, hruba, y.SazbaSocFir));
+    if (social && sociallyInsured(y, e, hruba)) {
+        const std::int64_t base = socialBase(y, e, hruba);
+        i.SocZam = Low32(rateRoundedUp(y, static_cast<Extended>(base), y.SazbaSocZam) - pensionerRelief(y, e, base));
+        i.SocFir = Low32(rateRoundedUp(y, static_cast<Extended>(base), y.SazbaSocFir));
     }
-    if (health) {
+    if (health && healthInsured(y, e, hruba)) {
         const std::int64_t total = healthTotal(y, hruba);
         i.ZdrZam = Low32(healthEmployeeShare(y, total));
         i.ZdrFir = Low32(healthEmployerShare(y, total, i.ZdrZam));
+        // Below the minimum the employer pays its share of the actual premium, the employee the
+        // rest of the minimum's.
+        if (healthMinimumApplies(y, e, hruba)) i.ZdrZam = Low32(healthMinimumTotal(y) - i.ZdrFir);
     }
     return i;
 }
@@ -176,12 +222,13 @@ bool agreementFreesInsurance(const TaxYear& y, bool dpp, std::int32_t hruba)
 
 bool smallScaleFreesInsurance(const TaxYear& y, bool podepsal, std::int32_t hruba)
 {
-    return !podepsal && withinLimit(hruba, y.LimitMrPojisteni);
+    // Where the law's participation rules decide, the boxes stay the user's.
+    return y.Ucast == Participation::Boxes && !podepsal && withinLimit(hruba, y.LimitMrPojisteni);
 }
 
 std::int64_t netWage(const TaxYear& y, const WageOptions& o, std::int32_t hruba)
 {
-    Insurance i = insurance(y, hruba, o.social, o.health);
+    Insurance i = insurance(y, hruba, o.social, o.health, o.employee);
     std::int64_t tax = 0;
     switch (taxRoute(y, o.podepsal, o.dpp, hruba)) {
     case Route::Signed: tax = signedTax(y, {advanceBase(y, hruba), hruba, o.zvyhDeti, o.slevyCelkem}).tax; break;

@@ -3,7 +3,9 @@
 // steps on the window, the net-to-gross search and the explanations compute every figure the
 // same way: each rule has its home here and nowhere else.
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "model/Rounding.h"
 #include "model/TaxYear.h"
@@ -28,9 +30,30 @@ std::int64_t healthEmployeeShare(const TaxYear& y, std::int64_t total);
 // The employer's part: twice the employee's, or the rest of the total.
 std::int64_t healthEmployerShare(const TaxYear& y, std::int64_t total, std::int64_t employee);
 
-// Social insurance rounded up for each side on its own; health insurance rounded up in total and
-// split by the year's rule.
-Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool health);
+// Whether the employee's work pays social or health insurance at a gross, by the year's rules of
+// participation (the boxes aside).
+bool sociallyInsured(const TaxYear& y, const Employee& e, std::int32_t hruba);
+bool healthInsured(const TaxYear& y, const Employee& e, std::int32_t hruba);
+
+// The month's social insurance base: the gross, but no more than what the earlier base leaves of
+// the year's cap.
+std::int64_t socialBase(const TaxYear& y, const Employee& e, std::int32_t hruba);
+// What is left of the year's cap after the base earned earlier, never below nothing.
+std::int64_t capLeft(const TaxYear& y, const Employee& e);
+// The working pensioner's relief on a social base: its rate of the base, rounded up.
+std::int64_t pensionerRelief(const TaxYear& y, const Employee& e, std::int64_t base);
+
+// The premium of the health insurance minimum base.
+std::int64_t healthMinimumTotal(const TaxYear& y);
+// Whether the premium of a gross is raised to the minimum's: health insurance paid, a gross above
+// nothing and below the minimum base, the employee not exempt.
+bool healthMinimumApplies(const TaxYear& y, const Employee& e, std::int32_t hruba);
+
+// Social insurance rounded up for each side on its own, of the month's social base, the
+// pensioner's relief off the employee's; health insurance rounded up in total and split by the
+// year's rule, the employee paying the rest of the minimum's premium where it applies. Only what
+// the boxes allow and the work is insured for.
+Insurance insurance(const TaxYear& y, std::int32_t hruba, bool social, bool health, const Employee& e = {});
 
 // The base of the tax advance: up to the next whole hundred above 100 crowns, else the
 // amount itself. Widened to 64 bits so that the largest wages keep their base.
@@ -90,10 +113,15 @@ bool agreementFreesInsurance(const TaxYear& y, bool dpp, std::int32_t hruba);
 // In small-scale work without a declaration no insurance is paid.
 bool smallScaleFreesInsurance(const TaxYear& y, bool podepsal, std::int32_t hruba);
 
+// The social base earned earlier this year as its field holds it: a whole number of at most nine
+// digits after any padding blanks; anything else counts as none.
+std::int64_t earlierSocialBase(std::string_view text);
+
 // What the net wage depends on besides the gross.
 struct WageOptions {
     bool podepsal = true, dpp = false, social = true, health = true;
     std::int32_t zvyhDeti = 0, slevyCelkem = 0;
+    Employee employee{};
 };
 
 // The net wage without the bonus for a gross, as the recalculation shows it; only for gross

@@ -63,9 +63,15 @@ std::vector<ExplanationLine> WagePage::lines() const
 {
     std::vector<ExplanationLine> out{grossInput()};
     const TKalkulajda::Controls& c = k_.parts();
+    // The employee's circumstances, where the year asks for them.
+    const bool asked = y_.Ucast == Participation::KindOfWork;
+    if (asked) out.push_back(earlierBaseInput());
     for (const Control* box : {&c.CHckBPodpis, &c.CheckBxDpp, &c.ChckBxHrzCis, &c.ChckBSocAno, &c.ChckBZdrAno,
                                &c.CHckBNezdM, &c.CHckBNezdS, &c.CHckBNezdI, &c.CHckBNezdP, &c.CHckBNezdZTP})
         out.push_back(tick(*box));
+    if (asked)
+        for (const Control* box : {&c.CheckBxDpc, &c.ChckBDuchodce, &c.ChckBVyjimkaZP})
+            out.push_back(tick(*box));
     for (const ChildBoxes<const Control>& child : c.ChckBxDeti)
         out.push_back(tick(child.plain));
     for (const ChildBoxes<const Control>& child : c.ChckBxDeti)
@@ -128,6 +134,16 @@ ExplanationLine WagePage::grossInput() const
     } else if (!TryStrToInt(line.shown)) {
         addNote(line, "Text „" + line.shown + "“ není celé číslo v rozsahu pole, proto se počítá hrubá mzda 0 Kč.");
     }
+    return line;
+}
+
+ExplanationLine WagePage::earlierBaseInput() const
+{
+    ExplanationLine line = lineFor(k_.parts().EdZakladRok, LineKind::Input);
+    line.result = czechCrowns(static_cast<Extended>(earlierSocialBase(k_.parts().EdZakladRok.text())));
+    addNote(line,
+            "Vyměřovací základ sociálního pojištění, který zaměstnanec u tohoto zaměstnavatele dosáhl dříve "
+            "v tomto kalendářním roce; co není celé číslo, se počítá jako 0 Kč.");
     return line;
 }
 

@@ -33,6 +33,7 @@ private:
     ExplanationLine clearedLine(const Control& c) const;
     ExplanationLine grossInput() const;
     ExplanationLine wantedNet() const;
+    ExplanationLine earlierBaseInput() const;
     ExplanationLine tick(const Control& box) const;
     ExplanationLine parameter(const Control& c, std::int64_t value, std::string rule, std::vector<Operand> operands,
                               std::string_view note) const;
@@ -41,6 +42,8 @@ private:
     ExplanationLine socialShare(ExplanationLine line, std::int32_t share, const char* rateName, double rateValue) const;
     ExplanationLine social(ExplanationLine line) const;
     ExplanationLine health(ExplanationLine line) const;
+    ExplanationLine healthMinimum(ExplanationLine line) const;
+    ExplanationLine notInsured(ExplanationLine line) const;
     ExplanationLine base(ExplanationLine line) const;
     ExplanationLine credits(ExplanationLine line) const;
     ExplanationLine children(ExplanationLine line) const;

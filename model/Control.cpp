@@ -34,6 +34,15 @@ void Control::setEnabled(bool enabled)
     form_->notify(*this);
 }
 
+void Control::setVisible(bool visible)
+{
+    if (visible_ == visible) return;
+    // Hidden while it holds the focus, it hands the focus on like a control switched off.
+    if (!visible && focused()) form_->focusNext(true);
+    visible_ = visible;
+    form_->notify(*this);
+}
+
 void Control::setHint(const std::string& hint)
 {
     if (hint_ == hint) return;

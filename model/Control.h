@@ -45,6 +45,7 @@ public:
     void setText(const std::string& text);
     void setTicked(bool ticked);
     void setEnabled(bool enabled);
+    void setVisible(bool visible);
     void setColour(Colour colour);
     void setHint(const std::string& hint);
     void setFocus();

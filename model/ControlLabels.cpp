@@ -74,6 +74,10 @@ const std::vector<ControlLabel>& controlLabels()
         {"ChckBxDeti4z", "ChckBxDeti4z", ""},
         {"CHckBPodpis", "CHckBPodpis", ""},
         {"CheckBxDpp", "CheckBxDpp", ""},
+        {"CheckBxDpc", "CheckBxDpc", ""},
+        {"ChckBDuchodce", "ChckBDuchodce", ""},
+        {"ChckBVyjimkaZP", "ChckBVyjimkaZP", ""},
+        {"EdZakladRok", "LZakladRok", ""},
 
         // Employer's contributions frame
         {"PojSum", "LpojClkFir", ""},

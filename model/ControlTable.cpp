@@ -27,6 +27,9 @@ const std::vector<ControlRow>& controlTable()
         {"GBoxPodPis", Kind::GroupBox, "TabVypocet", "", 240, 351, 190, 66, 7, 0},
         {"GBoxParam", Kind::GroupBox, "TabVypocet", "Roční slevy na dani", 432, 45, 167, 303, 8, 0},
         {"GLimitSlMr", Kind::GroupBox, "TabVypocet", "Měsíční limity", 432, 353, 167, 64, 9, 0},
+        // The employee's circumstances, which only the years after the window's own ask for: the
+        // page grows to hold them below its footer.
+        {"GBoxZamestnanec", Kind::GroupBox, "TabVypocet", "Zaměstnanec", 0, 490, 596, 62, 10, Hidden},
 
         // Monthly wage frame
         {"LHruba", Kind::Label, "GroupBoxVypocet", "Hrubá mzda", 8, 20, 68, 13, -1, 0},
@@ -100,6 +103,13 @@ const std::vector<ControlRow>& controlTable()
         // Declaration and work-agreement frame
         {"CHckBPodpis", Kind::TickBox, "GBoxPodPis", "Podepsal prohlášení k dani", 8, 17, 165, 14, 0, Ticked},
         {"CheckBxDpp", Kind::TickBox, "GBoxPodPis", "Dohoda o provedení práce", 8, 44, 165, 12, 1, 0},
+
+        // The employee's circumstances frame
+        {"CheckBxDpc", Kind::TickBox, "GBoxZamestnanec", "Dohoda o pracovní činnosti", 8, 19, 170, 17, 0, Hidden},
+        {"ChckBDuchodce", Kind::TickBox, "GBoxZamestnanec", "Pobírá starobní důchod", 200, 19, 160, 17, 1, Hidden},
+        {"ChckBVyjimkaZP", Kind::TickBox, "GBoxZamestnanec", "Výjimka z minima ZP", 390, 19, 150, 17, 2, Hidden},
+        {"LZakladRok", Kind::Label, "GBoxZamestnanec", "Soc. základ dříve v roce", 8, 44, 130, 13, -1, Hidden},
+        {"EdZakladRok", Kind::NumericEntry, "GBoxZamestnanec", "0", 200, 40, 80, 21, 3, Hidden | ShortAmount},
 
         // Annual tax credits frame
         {"lPoplatnik", Kind::Label, "GBoxParam", "Poplatnik", 9, 21, 44, 13, -1, 0},

@@ -22,12 +22,14 @@ enum class Kind : std::uint8_t {
 };
 
 enum ControlFlag : unsigned {
-    Ticked = 1u,    // tick box starts ticked
-    Hidden = 2u,    // control starts invisible
-    TabStop = 4u,   // container panel that the keyboard order stops on
-    BgYellow = 8u,  // amount field starts with the yellow background
-    BgInfo = 16u,   // amount field starts with the tooltip background
+    Ticked = 1u,        // tick box starts ticked
+    Hidden = 2u,        // control starts invisible
+    TabStop = 4u,       // container panel that the keyboard order stops on
+    BgYellow = 8u,      // amount field starts with the yellow background
+    BgInfo = 16u,       // amount field starts with the tooltip background
+    ShortAmount = 32u,  // amount field of at most nine digits
 };
+inline constexpr int ShortAmountDigits = 9;
 
 struct ControlRow {
     const char* name;

@@ -44,6 +44,8 @@ struct KalkulajdaControls {
     // The first to the fourth child, in the order of their advantages.
     std::array<ChildBoxes<C>, 4> ChckBxDeti;
     C &PojSum, &ZPF, &SPF, &CHckBPodpis, &CheckBxDpp;
+    // The employee's circumstances, asked from the years that follow the law's participation rules.
+    C &GBoxZamestnanec, &CheckBxDpc, &ChckBDuchodce, &ChckBVyjimkaZP, &EdZakladRok;
     C &pNezdM, &pNezdS, &pNezdI, &pNezdP, &pNezdztp, &pDite1, &pDite2, &pDite3;
     C &pDite1ztp, &pDite2ztp, &pDite3ztp, &p2SazDanod, &pMr;
     C &EdExekCm, &EdDeti, &EdPoniz, &pZivMinJ, &pNormBydlo, &pNezabKc, &pSrazBezO;
@@ -120,6 +122,8 @@ protected:
     // The option boxes and the two amount fields.
     void CHckBPodpisClick(Control& Sender);
     void CheckBxDppClick(Control& Sender);
+    void CheckBxDpcClick(Control& Sender);
+    void EdZakladRokExit(Control& Sender);
     void ChckBxDetiClick(Control& Sender);
     void CHckBNezdVClick(Control& Sender);
     void ChckBxHrzCisClick(Control& Sender);
@@ -152,6 +156,10 @@ private:
     bool insuranceByAgreement();
     // The student's credit box, locked in a year without the credit.
     void studentCreditByYear();
+    // The employee's circumstances, shown in a year that asks for them.
+    void employeeByYear();
+    // The employee's circumstances as the boxes and the earlier base give them.
+    Employee employee() const;
     // The figures emptied for new input after a click into either amount field.
     void clearResults();
     // One candidate of the search through the insurance, tax and results steps; its net wage.

@@ -34,6 +34,7 @@ void TKalkulajda::NastavParametry()
     p2SazDanod.setText(IntToStr(HraniceVyssi));
     pMr.setText(NumText(LimitMr));
     studentCreditByYear();
+    employeeByYear();
 }
 
 }  // namespace platomer

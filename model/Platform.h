@@ -18,6 +18,9 @@ public:
     virtual void openAddress(const std::string& address) = 0;
     // The decimal separator of the user's locale.
     virtual char decimalSeparator() const = 0;
+    // The user chose the rules of a year in the window. The program keeps the choice for its next
+    // start; everywhere else a year chosen lasts as long as the window.
+    virtual void yearChosen(int /*rok*/) {}
     // The clipboard of the desktop; a clipboard of this process alone unless one is supplied.
     virtual std::string clipboardText() const { return clipboard_; }
     virtual void setClipboardText(const std::string& text)

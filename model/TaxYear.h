@@ -36,6 +36,19 @@ enum class Thirds : unsigned char {
     DivisibleByThree,  // the remainder first rounded down to whole crowns divisible by three
 };
 
+// Who is insured.
+enum class Participation : unsigned char {
+    // The window's own: the insurance boxes alone decide, but for the agreement to perform work,
+    // which pays none up to its limit, and small-scale work without a declaration, whose boxes the
+    // window unticks up to its limit.
+    Boxes,
+    // The law's: by the kind of work and the gross. Social insurance from the decisive income in
+    // an employment and in an agreement on work activity, health insurance in an employment at any
+    // gross and in that agreement from the decisive income; an agreement to perform work above its
+    // limit. The boxes still say whether the insurance is paid at all.
+    KindOfWork,
+};
+
 struct TaxYear {
     std::int32_t Rok = 0;  // the year's number, for the texts that name it
     std::int32_t SlevaPopl = 0, SlevaStud = 0, ZvyhDite1 = 0, PriplDite2 = 0, PriplDite3 = 0;
@@ -62,6 +75,17 @@ struct TaxYear {
     // ...and the window's rule for small-scale work without a declaration leaves out the
     // insurance up to and including this gross.
     double LimitMrPojisteni = 0;
+    // Who is insured, and whether the window asks for the employee's circumstances: the kind of
+    // work, an old-age pension, the exemption from the health minimum, the base earned earlier.
+    Participation Ucast = Participation::Boxes;
+    // The health insurance minimum base: a gross below it pays the premium of this base, the
+    // employer its usual share of the premium of the gross; 0 where the window knows none.
+    std::int32_t MinZakladZdr = 0;
+    // The working pensioner's relief: this rate of the social base comes off the employee's
+    // social insurance, each part rounded up on its own; 0 where there is none.
+    double SazbaSlevaDuchodce = 0;
+    // The annual cap of the social insurance base (48 × the average wage); 0 where there is none.
+    std::int64_t StropSocZakladu = 0;
     // The debtor's own protected share of the garnishment base, as a fraction.
     std::int32_t PodilNezabCitatel = 0, PodilNezabJmenovatel = 1;
     double KoefHranice = 0;  // the limit above which everything is seized, in multiples of the base

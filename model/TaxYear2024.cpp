@@ -17,9 +17,13 @@ TaxYear taxYear2024()
     y.LimitDpp = 10000;      // zákon 187/2006 Sb. § 7a: unchanged all year
     y.LimitMr = 4000;        // § 6: withholding up to and including 4 000 (probable)
     y.MalyRozsahOd = 4000;   // zákon 187/2006 Sb. § 6: small-scale work insured from 4 000
-    y.LimitMrPojisteni = 3999;
-    y.NormBydlo = 14197;      // nařízení vlády 595/2006 Sb.: the housing norm
-    y.HraniceSrazek = 28586;  // 1,5 × the base, whole crowns as published
+    // The law's participation rules and the health minimum replace the window's small-scale rule.
+    y.Ucast = Participation::KindOfWork;
+    y.MinZakladZdr = y.MinMzda;   // zákon 592/1992 Sb. § 3: the minimum wage
+    y.SazbaSlevaDuchodce = 0;     // the working pensioner's relief began in 2025
+    y.StropSocZakladu = 2110416;  // zákon 589/1992 Sb. § 15a: 48 × the average wage of 43 967
+    y.NormBydlo = 14197;          // nařízení vlády 595/2006 Sb.: the housing norm
+    y.HraniceSrazek = 28586;      // 1,5 × the base, whole crowns as published
     y.deriveGarnishmentBase();
     return y;
 }

@@ -13,9 +13,11 @@ TaxYear taxYear2025()
     y.LimitDpp = 11499;       // sdělení MPSV 476/2024 Sb.: insured from 11 500
     y.LimitMr = 4499;         // § 6: withholding below the small-scale limit of 4 500
     y.MalyRozsahOd = 4500;    // zákon 187/2006 Sb. § 6: small-scale work insured from 4 500
-    y.LimitMrPojisteni = 4499;
-    y.NormBydlo = 14680;      // nařízení vlády 595/2006 Sb.: the housing norm
-    y.HraniceSrazek = 29310;  // 1,5 × the base
+    y.MinZakladZdr = y.MinMzda;
+    y.SazbaSlevaDuchodce = 0.065;  // zákon 417/2024 Sb.: a working pensioner pays only the 0,6 % sickness part
+    y.StropSocZakladu = 2234736;   // 48 × the average wage of 46 557
+    y.NormBydlo = 14680;           // nařízení vlády 595/2006 Sb.: the housing norm
+    y.HraniceSrazek = 29310;       // 1,5 × the base
     y.deriveGarnishmentBase();
     return y;
 }

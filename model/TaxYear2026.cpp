@@ -11,7 +11,9 @@ TaxYear taxYear2026()
     y.HraniceVyssi = 146901;  // zákon 586/1992 Sb. § 16: 36 × the average wage of 48 967 a year
     y.MinMzda = 22400;        // nařízení vlády 567/2006 Sb. as amended
     y.MinHrubaBonus = 11200;  // § 35d: half the minimum wage
-    y.LimitDpp = 11999;       // sdělení MPSV 396/2025 Sb.: insured from 12 000
+    y.MinZakladZdr = y.MinMzda;
+    y.StropSocZakladu = 2350416;  // zákon 589/1992 Sb. § 15a: 48 × the average wage of 48 967
+    y.LimitDpp = 11999;           // sdělení MPSV 396/2025 Sb.: insured from 12 000
     // The standard rent (sdělení MPSV 526/2025 Sb.) with the energy allowance, 9 430 + 2 300.
     y.NormBydlo = 11730;
     y.NazevBydleni = "Normativní nájemné + energie";

@@ -85,6 +85,13 @@ void UserActions::typeInto(Control& target, char32_t ch)
         form_.platform().beep();
         return;
     }
+    // A short amount field takes no character past its ninth: the one typed over a selection
+    // replaces it.
+    if ((target.row().flags & ShortAmount) != 0 && ch >= U'0' && ch <= U'9' &&
+        textLength(target.text()) - target.selLength >= ShortAmountDigits) {
+        form_.platform().beep();
+        return;
+    }
     editCharacter(target, ch);
 }
 
@@ -258,6 +265,9 @@ std::string UserActions::menuTitle() const { return yearMenu_ ? "Pravidla roku" 
 void UserActions::chooseYear(int rok)
 {
     dispatch([&] { form_.ZvolRok(rok); });
+    // A year that is in force now, even where its recalculation ended in the error box: what the
+    // heading shows is what the next start shows.
+    if (form_.rok().rok == rok) form_.platform().yearChosen(rok);
 }
 
 std::vector<MenuItem> UserActions::menuItems() const

@@ -60,7 +60,8 @@ public:
         menuOwner_ = nullptr;
         yearMenu_ = false;
     }
-    // Chooses the rules of a year, as its item in the year menu does.
+    // Chooses the rules of a year, as its item in the year menu does; the year in force is then
+    // the user's choice, and the desktop is told so, even when it was in force already.
     void chooseYear(int rok);
     // The heading of a page, which opens the year menu.
     static bool isYearHeading(const Control& control);

@@ -8,6 +8,23 @@
 
 namespace platomer {
 
+// The kind of work: an employment contract unless an agreement says otherwise.
+enum class Work : unsigned char {
+    Employment,
+    Dpp,  // an agreement to perform work (dohoda o provedení práce)
+    Dpc,  // an agreement on work activity (dohoda o pracovní činnosti)
+};
+
+// What the law needs to know of the employee besides the gross, where the year asks for it.
+struct Employee {
+    Work work = Work::Employment;
+    bool pensioner = false;  // draws an old-age pension
+    // Exempt from the health insurance minimum base: by the exemption box, as a pensioner or as
+    // the holder of a ZTP-P card.
+    bool exempt = false;
+    std::int64_t earlierBase = 0;  // the social base earned earlier this year with this employer
+};
+
 struct WageState {
     bool Podepsal = false;                                        // the tax declaration is signed
     std::int32_t Hruba = 0;                                       // the gross wage read from its field
@@ -19,6 +36,7 @@ struct WageState {
     double ZakladZobr = 0;                       // the base as shown
     double Bonus = 0;                            // the tax bonus of a signed declaration
     std::string TextDanN, TextCista;             // the tax after credits and the net wage, as texts
+    Employee Zamestnanec;                        // the employee's circumstances the insurance was computed for
 };
 
 }  // namespace platomer

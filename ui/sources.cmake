@@ -3,7 +3,8 @@
 # services.
 find_package(Qt6 REQUIRED COMPONENTS Svg PrintSupport)
 file(GLOB_RECURSE platomer_ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
-add_library(platomer_ui STATIC ${platomer_ui_sources} ${CMAKE_CURRENT_SOURCE_DIR}/app/QtPlatform.cpp)
+add_library(platomer_ui STATIC ${platomer_ui_sources} ${CMAKE_CURRENT_SOURCE_DIR}/app/QtPlatform.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/app/RememberedYear.cpp)
 target_link_libraries(platomer_ui PUBLIC platomer_explain Qt6::Widgets Qt6::Svg Qt6::PrintSupport)
 set_target_properties(platomer_ui PROPERTIES AUTOMOC ON)
 # The window's icon is the launcher's picture, compiled in.

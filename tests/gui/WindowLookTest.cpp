@@ -25,9 +25,11 @@ TEST_F(WindowLook, OnlyTheInsuranceBoxesAndTheHeadingsShowTooltips)
     // The heading of each page names the shortcut of its menu of years.
     for (const char* heading : {"LabelRok", "Label17"})
         EXPECT_TRUE(widget(heading)->toolTip().contains("Ctrl+R")) << heading;
+    // The exemption from the health minimum says who is exempt.
+    EXPECT_TRUE(widget("ChckBVyjimkaZP")->toolTip().contains("ZTP/P"));
     for (QWidget* w : built.window->findChildren<QWidget*>()) {
         if (w == widget("ChckBSocAno") || w == widget("ChckBZdrAno") || w == widget("LabelRok") ||
-            w == widget("Label17"))
+            w == widget("Label17") || w == widget("ChckBVyjimkaZP"))
             continue;
         EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString() << " has a tooltip";
     }

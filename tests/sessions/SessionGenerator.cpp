@@ -224,8 +224,16 @@ void SessionGenerator::clickOptionBox()
     static const std::vector<std::string> favoured{"ChckBxDeti1",  "ChckBxDeti2", "ChckBxDeti1z", "ChckBxDeti3z",
                                                    "CHckBPodpis",  "CheckBxDpp",  "ChckBxHrzCis", "ChckBSocAno",
                                                    "CHckBNezdZTP", "ChckBxDeti4z"};
-    for (int i = random_.percent(30) ? random_.between(2, 5) : 1; i > 0; --i)
+    // The employee's circumstances, which only the later years show; a click on them in the
+    // window's own year finds them hidden and does nothing.
+    static const std::vector<std::string> employee{"CheckBxDpc", "ChckBDuchodce", "ChckBVyjimkaZP"};
+    for (int i = random_.percent(30) ? random_.between(2, 5) : 1; i > 0; --i) {
+        if (random_.percent(15)) {
+            add(StepKind::Click, random_.pick(employee));
+            continue;
+        }
         add(StepKind::Click, random_.percent(40) ? random_.pick(favoured) : random_.pick(WageBoxes));
+    }
 }
 
 void SessionGenerator::optionBoxByKeyboard()

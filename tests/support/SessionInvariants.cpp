@@ -160,8 +160,11 @@ std::string SessionInvariants::year() const
     }
     // The law's split of the health insurance: the two shares make the total.
     const WageState& w = form_.wage();
+    // Below the minimum base the shares make the minimum's premium instead.
+    const std::int64_t total =
+        healthMinimumApplies(y, w.Zamestnanec, w.Hruba) ? healthMinimumTotal(y) : healthTotal(y, w.Hruba);
     if (y.DeleniZdr == HealthSplit::EmployerRest && w.ZdrZam != 0 && controls_.ChckBZdrAno.ticked() &&
-        static_cast<std::int64_t>(w.ZdrZam) + w.ZdrFir != healthTotal(y, w.Hruba))
+        static_cast<std::int64_t>(w.ZdrZam) + w.ZdrFir != total)
         return "year: the health shares " + std::to_string(w.ZdrZam) + " and " + std::to_string(w.ZdrFir) +
                " do not make the total";
     // No bonus below the year's smallest gross for one.

@@ -121,6 +121,15 @@ struct YearOption {
         const TaxYear y = findYear(rok)->rules();
         const bool student = std::find(option.clicks.begin(), option.clicks.end(), "CHckBNezdS") != option.clicks.end();
         if (student) w.slevyCelkem += y.SlevaStud - 335;
+        // Where the year asks for the employee, the agreement is the kind of work and the holder of
+        // a ZTP-P card is exempt from the health minimum.
+        if (y.Ucast == Participation::KindOfWork) {
+            const auto clicked = [&](const char* box) {
+                return std::find(option.clicks.begin(), option.clicks.end(), box) != option.clicks.end();
+            };
+            if (w.dpp) w.employee.work = Work::Dpp;
+            w.employee.exempt = clicked("CHckBNezdZTP");
+        }
         return w;
     }
     std::int32_t lowestGross() const

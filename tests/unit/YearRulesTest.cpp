@@ -62,7 +62,10 @@ class HealthSplitOfTheYear : public testing::TestWithParam<HealthCase> {};
 TEST_P(HealthSplitOfTheYear, SplitsTheTotal)
 {
     const HealthCase& c = GetParam();
-    const Insurance i = insurance(year(c.rok), c.gross, true, true);
+    // An employee exempt from the health minimum, whose premium is that of the gross itself.
+    Employee exempt;
+    exempt.exempt = true;
+    const Insurance i = insurance(year(c.rok), c.gross, true, true, exempt);
     EXPECT_EQ(c.total, healthTotal(year(c.rok), c.gross));
     EXPECT_EQ(c.employee, i.ZdrZam);
     EXPECT_EQ(c.employer, i.ZdrFir);
@@ -75,7 +78,9 @@ const HealthCase HealthCases[] = {
     {"total leaving one", 2026, 20001, 2701, 901, 1800},
     {"the window's 2023: nearest third, the employer twice that", 2023, 10008, 1352, 451, 902},
     {"the law of 2023 splits like the later years", LawOf2023, 10008, 1352, 451, 901},
-    {"a negative gross", 2024, -10001, -1350, -450, -900},
+    // A gross below nothing (pasted) is no wage the law insures; the window's year still splits it.
+    {"a negative gross", 2024, -10001, -1350, 0, 0},
+    {"a negative gross in the window's year", 2023, -10001, -1350, -450, -900},
 };
 
 INSTANTIATE_TEST_SUITE_P(Health, HealthSplitOfTheYear, testing::ValuesIn(HealthCases),
@@ -84,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Health, HealthSplitOfTheYear, testing::ValuesIn(HealthC
 TEST(SocialInsurance, RoundsTheExactProductUp)
 {
     // 1 831 × 7,1 % = 130,001: the law's ceiling is 131, half a crown less a thousandth gives 130.
-    EXPECT_EQ(131, insurance(year(2024), 1831, true, false).SocZam);
+    EXPECT_EQ(415, insurance(year(2024), 5831, true, false).SocZam);    // 414,001
     EXPECT_EQ(841, insurance(year(2026), 11831, true, false).SocZam);   // 840,001
     EXPECT_EQ(2935, insurance(year(2025), 11831, true, false).SocFir);  // 2 934,088
     EXPECT_EQ(3195, insurance(year(2024), 45000, true, false).SocZam);
@@ -195,12 +200,13 @@ TEST_P(LimitsOfTheYear, InclusiveAsTheLawSays)
 constexpr Route W = Route::Withholding, A = Route::Advance;
 
 const LimitCase LimitCases[] = {
-    {"2024: small-scale work a crown below 4 000", 2024, 3999, true, true, W, W},
+    // From 2024 the law's participation decides small-scale work; the window's box rule is gone.
+    {"2024: small-scale work a crown below 4 000", 2024, 3999, true, false, W, W},
     {"2024: at 4 000 insured, still withholding", 2024, 4000, true, false, W, W},
     {"2024: a crown above", 2024, 4001, true, false, A, W},
     {"2024: an agreement at its limit", 2024, 10000, true, false, A, W},
     {"2024: an agreement a crown above", 2024, 10001, false, false, A, A},
-    {"2025: small-scale a crown below 4 500", 2025, 4499, true, true, W, W},
+    {"2025: small-scale a crown below 4 500", 2025, 4499, true, false, W, W},
     {"2025: small-scale at 4 500", 2025, 4500, true, false, A, W},
     {"2025: an agreement at 11 499", 2025, 11499, true, false, A, W},
     {"2025: an agreement at 11 500", 2025, 11500, false, false, A, A},
@@ -393,6 +399,71 @@ TEST_F(YearChoice, NetToGrossSearchesAgainForTheNetShown)
     EXPECT_GT(gross2024, gross2023);
     EXPECT_GE(StrToInt(k.parts().EdCista.text()), 30000);
 }
+
+// ---- The employee's circumstances from 2024: published cases and the edge of each rule ----
+
+struct EmployeeCase {
+    const char* rule;
+    int rok;
+    std::int32_t gross;
+    Employee employee;
+    Insurance expected;  // employee's and employer's social, employee's and employer's health
+};
+
+class EmployeeOfTheYear : public testing::TestWithParam<EmployeeCase> {};
+
+TEST_P(EmployeeOfTheYear, PaysTheInsuranceTheLawAsks)
+{
+    const EmployeeCase& c = GetParam();
+    const Insurance i = insurance(year(c.rok), c.gross, true, true, c.employee);
+    EXPECT_EQ(c.expected.SocZam, i.SocZam) << c.rule;
+    EXPECT_EQ(c.expected.SocFir, i.SocFir) << c.rule;
+    EXPECT_EQ(c.expected.ZdrZam, i.ZdrZam) << c.rule;
+    EXPECT_EQ(c.expected.ZdrFir, i.ZdrFir) << c.rule;
+}
+
+constexpr Employee Employed{};
+constexpr Employee Exempt{Work::Employment, false, true, 0};
+constexpr Employee Pensioner{Work::Employment, true, true, 0};
+constexpr Employee Dpp{Work::Dpp, false, false, 0};
+constexpr Employee Dpc{Work::Dpc, false, false, 0};
+constexpr Employee Earlier(std::int64_t base) { return {Work::Employment, false, false, base}; }
+
+const EmployeeCase EmployeeCases[] = {
+    {"2026 part-time 10 000: the minimum's premium 3 024 less the employer's 900",
+     2026,
+     10000,
+     Employed,
+     {710, 2480, 2124, 900}},
+    {"2026 exempt: the actual premium split", 2026, 10000, Exempt, {710, 2480, 450, 900}},
+    {"2025 at the decisive income 4 500", 2025, 4500, Employed, {320, 1116, 2403, 405}},
+    {"2026 at the decisive income 4 500", 2026, 4500, Employed, {320, 1116, 2619, 405}},
+    {"2026 a crown below it: no social insurance", 2026, 4499, Employed, {0, 0, 2619, 405}},
+    {"2026 below it: health insured, no social", 2026, 4400, Employed, {0, 0, 2628, 396}},
+    {"2024 the decisive income 4 000 itself", 2024, 4000, Employed, {284, 992, 2192, 360}},
+    {"2024 a crown below it", 2024, 3999, Employed, {0, 0, 2192, 360}},
+    {"2026 at the minimum wage: no top-up", 2026, 22400, Employed, {1591, 5556, 1008, 2016}},
+    {"2026 a crown below the minimum wage: the top-up is what rounding left",
+     2026,
+     22399,
+     Employed,
+     {1591, 5555, 1008, 2016}},
+    {"2026 pensioner 47 900: 3 401 - 3 114", 2026, 47900, Pensioner, {287, 11880, 2156, 4311}},
+    {"2026 pensioner 50 000: 3 550 - 3 250", 2026, 50000, Pensioner, {300, 12400, 2250, 4500}},
+    {"2024 pensioner: no relief yet, exempt from the minimum", 2024, 10000, Pensioner, {710, 2480, 450, 900}},
+    {"2025 pensioner: the relief", 2025, 10000, Pensioner, {60, 2480, 450, 900}},
+    {"2026 cap: 1 000 left", 2026, 50000, Earlier(2349416), {71, 248, 2250, 4500}},
+    {"2025 cap already reached", 2025, 100000, Earlier(2234736), {0, 0, 4500, 9000}},
+    {"2026 cap reached within the month exactly", 2026, 50000, Earlier(2300416), {3550, 12400, 2250, 4500}},
+    {"2024 agreement to perform work 17 400, insured", 2024, 17400, Dpp, {1236, 4316, 986, 1566}},
+    {"2024 agreement at its limit: nothing", 2024, 10000, Dpp, {0, 0, 0, 0}},
+    {"2026 agreement on work activity below the decisive income", 2026, 4499, Dpc, {0, 0, 0, 0}},
+    {"2026 agreement on work activity at it", 2026, 4500, Dpc, {320, 1116, 2619, 405}},
+    {"the window's 2023 knows none of it", 2023, 10000, Employed, {650, 2480, 450, 900}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Employee, EmployeeOfTheYear, testing::ValuesIn(EmployeeCases),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 }  // namespace
 

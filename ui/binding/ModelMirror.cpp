@@ -85,7 +85,10 @@ void ModelMirror::controlChanged(const Control& control)
     }
     announceTextChange(*widget);
     if (widget->isEnabled() != control.enabled()) widget->setEnabled(control.enabled());
-    if (widget->isHidden() == control.visible()) widget->setVisible(control.visible());
+    if (widget->isHidden() == control.visible()) {
+        widget->setVisible(control.visible());
+        fitPagesToShown(form_, window_);
+    }
 }
 
 void ModelMirror::focusChanged(const Control& control)

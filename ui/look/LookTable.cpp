@@ -74,6 +74,8 @@ Look publisherLine(int pixelHeight)
     return look;
 }
 
+Look defaultLook(Kind kind);
+
 Look insuranceBox(const char* hint)
 {
     Look look;
@@ -83,6 +85,14 @@ Look insuranceBox(const char* hint)
 }
 
 Look amountField(Paint text) { return label(text); }
+
+// A tick box with its caption on the left, as every box of the window, and a hint of its own.
+Look hintedBox(const char* hint)
+{
+    Look look = defaultLook(Kind::TickBox);
+    look.hint = hint;
+    return look;
+}
 
 Look counterField()
 {
@@ -121,6 +131,13 @@ const std::unordered_map<std::string_view, Look>& lookTable()
         {"EdNaklZam", display(Paint::HotLight, true)},
         {"ChckBSocAno", insuranceBox("Srážet sociální pojištění")},
         {"ChckBZdrAno", insuranceBox("Srážet zdravotní pojištění")},
+        {"ChckBVyjimkaZP",
+         hintedBox("Bez doplatku do minimálního vyměřovacího základu zdravotního pojištění: osoby, za které "
+                   "platí pojistné stát (studenti do 26 let, rodiče na rodičovské, uchazeči o zaměstnání, osoby "
+                   "na dlouhodobém ošetřovném…), držitelé průkazu ZTP nebo ZTP/P, rodič pečující celodenně o dítě "
+                   "do 7 let nebo o dvě do 15 let, osoby v důchodovém věku bez důchodu, OSVČ platící alespoň "
+                   "minimální zálohy a zaměstnanec, jehož jiné zaměstnání už platí z minima")},
+        {"EdZakladRok", amountField(Paint::WindowText)},
         {"CopFirma", publisherLine(13)},
         {"ZnakC", publisherLine(13)},
         {"lWeb", link(true)},

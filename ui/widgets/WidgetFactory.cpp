@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "model/FormModel.h"
 #include "ui/accessibility/Accessibility.h"
@@ -95,8 +96,34 @@ BuiltWindow buildWindow(const FormModel& form)
     for (int page = 0; page < built.tabs->count(); ++page)
         built.tabs->widget(page)->resize(area.size());
     built.widgets.erase(rows.front().name);
+    fitPagesToShown(form, built);
     setUpAccessibility(built);
     return built;
+}
+
+void fitPagesToShown(const FormModel& form, const BuiltWindow& built)
+{
+    const ControlRow* window = controlRow("Kalkulajda");
+    const ControlRow* strip = controlRow("PcHlav");
+    int pageHeight = 0, needed = 0;
+    for (const Control& c : form.controls()) {
+        if (c.kind() == Kind::Page) pageHeight = std::max(pageHeight, c.row().height);
+        const bool onPage =
+            c.parent() >= 0 && form.controls()[static_cast<std::size_t>(c.parent())].kind() == Kind::Page;
+        if (onPage && c.visible()) needed = std::max(needed, c.row().top + c.row().height);
+    }
+    // As much room below the lowest frame as the footer leaves below itself.
+    constexpr int Margin = 7;
+    const int extra = std::max(0, needed + Margin - pageHeight);
+    if (built.window->height() == window->height + extra) return;
+    // The page area first: the page control lays its pages out by it when it is resized.
+    QRect area = built.tabs->property(PageAreaProperty).toRect();
+    area.setHeight(pageHeight + extra);
+    built.tabs->setProperty(PageAreaProperty, area);
+    built.window->setFixedSize(window->width, window->height + extra);
+    built.tabs->setGeometry(strip->left, strip->top, strip->width, strip->height + extra);
+    for (int page = 0; page < built.tabs->count(); ++page)
+        built.tabs->widget(page)->resize(area.size());
 }
 
 }  // namespace platomer

@@ -25,4 +25,9 @@ struct BuiltWindow {
 // application is switched to the classic style first (ui/ClassicLook.h), which the layout needs.
 BuiltWindow buildWindow(const FormModel& form);
 
+// The pages are as tall as what they show: a frame shown below a page's own height (the employee's
+// circumstances of the later years) makes the pages, the page control and the window taller by
+// what it needs, and they go back to the table's size when it hides.
+void fitPagesToShown(const FormModel& form, const BuiltWindow& built);
+
 }  // namespace platomer
