@@ -127,7 +127,8 @@ TEST_F(Announcing, AClientThatBeginsToListenHearsOnlyWhatTheNextActionChanged)
     press(Qt::Key_Tab);
     std::map<std::string, QString> before;
     for (const Control& control : form->controls())
-        if (explainsFigure(control)) before[control.name()] = accessible(control.name())->text(QAccessible::Description);
+        if (explainsFigure(control))
+            before[control.name()] = accessible(control.name())->text(QAccessible::Description);
     Listening listening;
     click("CHckBNezdI");
     std::set<std::string> told, changed;
