@@ -84,7 +84,7 @@ void Keystroke(benchmark::State& state)
     for (char32_t digit : U"4500")
         s->type(digit);
     bool typed = false;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         if (typed)
             s->press(Key::Backspace);
         else
@@ -101,14 +101,14 @@ void Tick(benchmark::State& state)
     for (char32_t digit : U"45000")
         s->type(digit);
     s->press(Key::Enter);
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         s->click("CHckBNezdI");
 }
 
 void PageChange(benchmark::State& state)
 {
     Session s(modeOf(state));
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         s->press(Key::CtrlTab);
 }
 
@@ -117,7 +117,7 @@ void YearChange(benchmark::State& state)
 {
     Session s(modeOf(state));
     bool later = false;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         later = !later;
         s.chooseYear(later ? 2026 : 2023);
     }
@@ -130,7 +130,7 @@ void Search(benchmark::State& state)
     Session s(modeOf(state));
     s->click("ChckBxHrzCis");
     int wanted = 30000;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         s->click("EdCista");
         for (char c : std::to_string(wanted))
@@ -150,7 +150,7 @@ void Garnishment(benchmark::State& state)
     for (char32_t digit : U"35000")
         s->type(digit);
     bool typed = false;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         if (typed)
             s->press(Key::Backspace);
         else
