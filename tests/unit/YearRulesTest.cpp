@@ -430,11 +430,8 @@ constexpr Employee Dpc{Work::Dpc, false, false, 0};
 constexpr Employee Earlier(std::int64_t base) { return {Work::Employment, false, false, base}; }
 
 const EmployeeCase EmployeeCases[] = {
-    {"2026 part-time 10 000: the minimum's premium 3 024 less the employer's 900",
-     2026,
-     10000,
-     Employed,
-     {710, 2480, 2124, 900}},
+    // The minimum's premium 3 024 less the employer's 900.
+    {"2026 part-time below the minimum wage", 2026, 10000, Employed, {710, 2480, 2124, 900}},
     {"2026 exempt: the actual premium split", 2026, 10000, Exempt, {710, 2480, 450, 900}},
     {"2025 at the decisive income 4 500", 2025, 4500, Employed, {320, 1116, 2403, 405}},
     {"2026 at the decisive income 4 500", 2026, 4500, Employed, {320, 1116, 2619, 405}},
@@ -443,11 +440,8 @@ const EmployeeCase EmployeeCases[] = {
     {"2024 the decisive income 4 000 itself", 2024, 4000, Employed, {284, 992, 2192, 360}},
     {"2024 a crown below it", 2024, 3999, Employed, {0, 0, 2192, 360}},
     {"2026 at the minimum wage: no top-up", 2026, 22400, Employed, {1591, 5556, 1008, 2016}},
-    {"2026 a crown below the minimum wage: the top-up is what rounding left",
-     2026,
-     22399,
-     Employed,
-     {1591, 5555, 1008, 2016}},
+    // The actual premium rounds to the minimum's: nothing is left to top up.
+    {"2026 a crown below the minimum wage", 2026, 22399, Employed, {1591, 5555, 1008, 2016}},
     {"2026 pensioner 47 900: 3 401 - 3 114", 2026, 47900, Pensioner, {287, 11880, 2156, 4311}},
     {"2026 pensioner 50 000: 3 550 - 3 250", 2026, 50000, Pensioner, {300, 12400, 2250, 4500}},
     {"2024 pensioner: no relief yet, exempt from the minimum", 2024, 10000, Pensioner, {710, 2480, 450, 900}},

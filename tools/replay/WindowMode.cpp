@@ -3,12 +3,10 @@
 
 #include <QApplication>
 #include <QTest>
-#include <cstdlib>
 #include <iostream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "app/QtPlatform.h"
+#include "tools/replay/Offscreen.h"
 #include "tools/replay/ReplayScript.h"
 #include "tools/replay/WindowSurface.h"
 #include "ui/MainWindow.h"
@@ -34,13 +32,8 @@ char localeDecimalSeparator() { return systemDecimalSeparator(); }
 int runWindow(int argc, char** argv, std::istream& script, char separator, const std::vector<std::string>& names,
               int rok)
 {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // Qt warns on stderr without a runtime directory, which would mix into the replay's output.
-    if (!std::getenv("XDG_RUNTIME_DIR")) {
-        const std::string runtime = "/tmp/platomer-replay-" + std::to_string(getuid());
-        mkdir(runtime.c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-    }
+    useOffscreen("platomer-replay");
     qtMessages = qInstallMessageHandler(quietOffscreen);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromStdString(applicationTitle(rok)));
