@@ -3,7 +3,6 @@
 // steps on the window, the net-to-gross search and the explanations compute every figure the
 // same way: each rule has its home here and nowhere else.
 
-#include <cstddef>
 #include <cstdint>
 #include <string_view>
 

@@ -29,7 +29,7 @@ const std::vector<ControlRow>& controlTable()
         {"GLimitSlMr", Kind::GroupBox, "TabVypocet", "Měsíční limity", 432, 353, 167, 64, 9, 0},
         // The employee's circumstances, which only the years after the window's own ask for: the
         // page grows to hold them below its footer.
-        {"GBoxZamestnanec", Kind::GroupBox, "TabVypocet", "Zaměstnanec", 0, 490, 596, 62, 10, Hidden},
+        {"GBoxZamestnanec", Kind::GroupBox, "TabVypocet", "Zaměstnanec", 0, 490, 596, 66, 10, Hidden},
 
         // Monthly wage frame
         {"LHruba", Kind::Label, "GroupBoxVypocet", "Hrubá mzda", 8, 20, 68, 13, -1, 0},

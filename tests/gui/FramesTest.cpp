@@ -6,6 +6,7 @@
 #include <QStyleOptionGroupBox>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "WindowFixture.h"
@@ -98,12 +99,14 @@ int gapsAlong(const QImage& image, bool vertical, int across, int from, int to, 
     return gaps;
 }
 
-class Frames : public WindowFixture, public ::testing::WithParamInterface<qreal> {};
+// At each ratio in the window's own year and in a later one, whose page shows the employee's frame.
+class Frames : public WindowFixture, public ::testing::WithParamInterface<std::tuple<qreal, int>> {};
 
 // The corners, where the lines of two edges meet, are left out: two logical pixels at each end.
 TEST_P(Frames, EveryFrameIsClosedOnBothPages)
 {
-    const qreal ratio = GetParam();
+    const qreal ratio = std::get<0>(GetParam());
+    form->ZvolRok(std::get<1>(GetParam()));
     QWidget* window = built.window;
     for (int page = 0; page < 2; ++page) {
         clickTab(page);
@@ -133,7 +136,8 @@ TEST_P(Frames, EveryFrameIsClosedOnBothPages)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, Frames, ::testing::Values(1.0, 1.5, 2.0));
+INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, Frames,
+                         ::testing::Combine(::testing::Values(1.0, 1.5, 2.0), ::testing::Values(2023, 2026)));
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // What only the window itself can show: its size and caption, the tooltips, and where every
 // control stands.
+#include <QLineEdit>
 #include <QWidget>
 
 #include "WindowFixture.h"
@@ -54,6 +55,43 @@ TEST_F(WindowLook, ControlsOtherThanLabelsStandWhereTheTableSays)
             EXPECT_EQ(shown, QRect(row.left, row.top, row.width, row.height)) << row.name;
         }
     }
+}
+
+// From 2024 the window grows to show the employee's frame below the footer: the frame lies on its
+// page and over no other control of it, its controls inside it, apart and with their captions
+// whole; in the window's own year the frame hides and the window has its own size again.
+TEST_F(WindowLook, TheEmployeesFrameFitsTheLaterYearsWindow)
+{
+    const QSize own = built.window->size();
+    form->ZvolRok(2026);
+    QWidget* frame = widget("GBoxZamestnanec");
+    ASSERT_TRUE(frame->isVisible());
+    QWidget* page = frame->parentWidget();
+    EXPECT_TRUE(page->rect().contains(frame->geometry()));
+    EXPECT_GT(built.window->height(), own.height());
+    const auto children = [](QWidget* parent) {
+        return parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    };
+    for (QWidget* other : children(page))
+        if (other != frame && other->isVisible()) {
+            EXPECT_FALSE(other->geometry().intersects(frame->geometry())) << other->objectName().toStdString();
+        }
+    const QList<QWidget*> inside = children(frame);
+    for (QWidget* control : inside) {
+        const std::string name = control->objectName().toStdString();
+        EXPECT_TRUE(frame->contentsRect().contains(control->geometry())) << name;
+        // A caption shows whole; an entry scrolls its text.
+        if (!qobject_cast<QLineEdit*>(control)) {
+            EXPECT_LE(control->sizeHint().width(), control->width()) << name;
+        }
+        for (QWidget* other : inside)
+            if (other != control) {
+                EXPECT_FALSE(other->geometry().intersects(control->geometry())) << name;
+            }
+    }
+    form->ZvolRok(2023);
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_EQ(built.window->size(), own);
 }
 
 // A paste of 100 000 characters quoted by the conversion error: the box shows its start, an

@@ -136,7 +136,7 @@ std::optional<std::string> SessionGenerator::next(Surface& screen)
 
 void SessionGenerator::plan(Surface& screen)
 {
-    switch (random_.weighted({18, 8, 18, 4, 7, 7, 7, 6, 1, 8, 5, 3, 6, 1, 8, 4, 2})) {
+    switch (random_.weighted({18, 8, 18, 4, 7, 7, 7, 6, 1, 8, 5, 3, 6, 1, 8, 4, 4, 4})) {
     case 0: enterAmount("EdHruba"); break;
     case 1: enterAmount("EdCista"); break;
     case 2: clickOptionBox(); break;
@@ -153,7 +153,11 @@ void SessionGenerator::plan(Surface& screen)
     case 13: add(StepKind::Line, "dump"); break;
     case 14: editInPlace(); break;
     case 15: useMenu(); break;
-    default: chooseYear(); break;
+    case 16: chooseYear(); break;
+    default:
+        // The year's cap of the social base, where the year shows its field.
+        if (screen.state("EdZakladRok").visible) enterEarlierBase();
+        break;
     }
     if (random_.percent(50)) add(StepKind::Observe);
 }
@@ -185,6 +189,18 @@ void SessionGenerator::enterAmount(const char* field)
         add(StepKind::Type, amount());
     }
     if (random_.percent(80)) add(StepKind::Leave);
+}
+
+void SessionGenerator::enterEarlierBase()
+{
+    // Around the caps of the years (2 110 416 to 2 350 416), none, or any amount.
+    static const std::vector<std::string> bases{"2349416", "2300000", "2234736", "2110416", "2100000", "0"};
+    focusEntry("EdZakladRok", false);
+    if (random_.percent(15))
+        add(StepKind::Paste, junk());
+    else
+        add(StepKind::Type, random_.percent(70) ? random_.pick(bases) : amount());
+    add(StepKind::Leave);
 }
 
 void SessionGenerator::enterPersonsOrReduction(const char* field, bool persons)

@@ -65,6 +65,7 @@ private:
 
     void focusEntry(const char* name, bool replaceAll);
     void enterAmount(const char* field);
+    void enterEarlierBase();
     void enterPersonsOrReduction(const char* field, bool persons);
     void clickOptionBox();
     void optionBoxByKeyboard();

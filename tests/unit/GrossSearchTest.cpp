@@ -45,12 +45,13 @@ using foundation_test::CollectingPlatform;
 // The window after activation, with the year chosen and the boxes of one option combination
 // clicked as a user would.
 struct Calculator {
-    explicit Calculator(const std::vector<std::string>& clicks, int rok = 2023)
+    explicit Calculator(const std::vector<std::string>& clicks, int rok = 2023, std::int64_t earlierBase = 0)
     {
         user.activate();
         k.ZvolRok(rok);
         for (const std::string& name : clicks)
             user.click(k.control(name));
+        if (earlierBase != 0) k.control("EdZakladRok").setText(std::to_string(earlierBase));
     }
 
     // Gross to net: the gross typed into its field and the recalculation run.
@@ -86,6 +87,8 @@ struct OptionCase {
     // With the agreement and the insurance boxes ticked, grosses within the agreement's limit
     // untick the boxes; such combinations are checked only above the limit.
     std::int32_t lowestGross = 0;
+    // The social base earned earlier in the year, where the year asks for it.
+    std::int64_t earlierBase = 0;
 };
 
 const OptionCase Options[] = {
@@ -107,6 +110,12 @@ const OptionCase Options[] = {
      {"CHckBPodpis", "CheckBxDpp", "ChckBSocAno", "ChckBZdrAno"},
      {false, true, false, false, 0, 0}},
     {"SignedAgreementWithInsurance", {"CheckBxDpp"}, {true, true, true, true, 0, 2570}, 10001},
+    // The employee's circumstances, which the window's own year hides and ignores.
+    {"SignedPensioner", {"ChckBDuchodce"}, {true, false, true, true, 0, 2570}},
+    {"NotSignedAgreementOnWorkActivity", {"CHckBPodpis", "CheckBxDpc"}, {false, false, true, true, 0, 0}},
+    {"SignedExemptFromTheHealthMinimum", {"ChckBVyjimkaZP"}, {true, false, true, true, 0, 2570}},
+    // Some 10 000 to 250 000 crowns left of the year's cap: the sweep passes it.
+    {"SignedPensionerNearTheCap", {"ChckBDuchodce"}, {true, false, true, true, 0, 2570}, 0, 2100000},
 };
 
 // Every option combination in every year.
@@ -128,7 +137,10 @@ struct YearOption {
                 return std::find(option.clicks.begin(), option.clicks.end(), box) != option.clicks.end();
             };
             if (w.dpp) w.employee.work = Work::Dpp;
-            w.employee.exempt = clicked("CHckBNezdZTP");
+            if (clicked("CheckBxDpc")) w.employee.work = Work::Dpc;
+            w.employee.pensioner = clicked("ChckBDuchodce");
+            w.employee.exempt = clicked("CHckBNezdZTP") || clicked("ChckBVyjimkaZP") || w.employee.pensioner;
+            w.employee.earlierBase = option.earlierBase;
         }
         return w;
     }
@@ -194,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(GrossSearch, ForEachOption, testing::ValuesIn(yearOptio
 TEST_P(ForEachOption, BoxesClickedGiveTheCreditsOfTheCase)
 {
     const WageOptions wage = GetParam().wage();
-    Calculator c(GetParam().option.clicks, GetParam().rok);
+    Calculator c(GetParam().option.clicks, GetParam().rok, GetParam().option.earlierBase);
     c.netFor(20000);
     EXPECT_EQ(c.k.wage().Podepsal, wage.podepsal);
     EXPECT_EQ(c.k.parts().CheckBxDpp.ticked(), wage.dpp);
@@ -202,12 +214,17 @@ TEST_P(ForEachOption, BoxesClickedGiveTheCreditsOfTheCase)
     EXPECT_EQ(c.k.parts().ChckBZdrAno.ticked(), wage.health);
     EXPECT_EQ(c.k.wage().ZvyhDeti, wage.zvyhDeti);
     EXPECT_EQ(c.k.wage().SlevyCelkem, wage.slevyCelkem);
+    const Employee& e = c.k.wage().Zamestnanec;
+    EXPECT_EQ(e.work, wage.employee.work);
+    EXPECT_EQ(e.pensioner, wage.employee.pensioner);
+    EXPECT_EQ(e.exempt, wage.employee.exempt);
+    EXPECT_EQ(e.earlierBase, wage.employee.earlierBase);
 }
 
 TEST_P(ForEachOption, NetWageEqualsTheRecalculatedNet)
 {
     const WageOptions wage = GetParam().wage();
-    Calculator c(GetParam().option.clicks, GetParam().rok);
+    Calculator c(GetParam().option.clicks, GetParam().rok, GetParam().option.earlierBase);
     const TaxYear& y = c.k.year();
     std::vector<std::int32_t> grosses = sweep(GetParam().lowestGross());
     for (std::int32_t g : largeGrosses())
@@ -220,7 +237,7 @@ TEST_P(ForEachOption, WindowSearchFindsTheGrossOfTheCandidateSequence)
 {
     const OptionCase& option = GetParam().option;
     const WageOptions wage = GetParam().wage();
-    Calculator c(option.clicks, GetParam().rok);
+    Calculator c(option.clicks, GetParam().rok, option.earlierBase);
     c.searchMode();
     NetMemo net(c.k.year(), wage);
     // The later years share every rule but their figures with the first: every third target.
